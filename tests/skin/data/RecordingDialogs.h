@@ -1,0 +1,30 @@
+#pragma once
+// Installs itself as the skin dialogs for the lifetime of a test and records every box.
+#include <QString>
+#include <QStringList>
+
+#include "SkinDialogs.h"
+
+namespace tornivex::testing {
+
+class RecordingDialogs final : public ISkinDialogs {
+public:
+    RecordingDialogs() : previous_(SetSkinDialogs(this)) {}
+    ~RecordingDialogs() override { SetSkinDialogs(previous_); }
+    RecordingDialogs(const RecordingDialogs&) = delete;
+    RecordingDialogs& operator=(const RecordingDialogs&) = delete;
+
+    void ShowError(const QString& text, const QString& caption) override {
+        errors << text;
+        errorCaptions << caption;
+    }
+    void ShowMessage(const QString& text) override { messages << text; }
+    void ShowWarning(const QString& text) override { warnings << text; }
+
+    QStringList errors, errorCaptions, messages, warnings;
+
+private:
+    ISkinDialogs* previous_;
+};
+
+} // namespace tornivex::testing
