@@ -1,0 +1,31 @@
+#pragma once
+// The tuning calculation: from step angle, micro-step division and gear ratio to micro-steps per
+// degree of axis rotation, shown as five result lines. No window needed: the inputs and the
+// result lines come through two small interfaces.
+#include <string>
+
+namespace tornivex {
+
+class TuningInputs {
+public:
+    virtual ~TuningInputs() = default;
+    virtual double StepAngle() = 0;  // float value of the step-angle field; may raise EOverflow
+    virtual std::u16string MicroText() = 0;
+    virtual std::u16string R1Text() = 0;
+    virtual std::u16string R2Text() = 0;
+};
+
+// The five result lines in window order: result lines 1 to 5.
+enum class ResultLine { Label1, Label4, Label10, Label12, Label13 };
+
+class TuningResultLines {
+public:
+    virtual ~TuningResultLines() = default;
+    virtual void SetCaption(ResultLine line, const std::u16string& caption) = 0;
+};
+
+// Runs the steps in their fixed order. An error (EConvertError, EZeroDivide, EInvalidOp,
+// EOverflow) ends the run at the step that raises it; lines set before it keep their captions.
+void RunTuningCalculation(TuningInputs& inputs, TuningResultLines& lines);
+
+}  // namespace tornivex

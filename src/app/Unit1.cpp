@@ -1,0 +1,156 @@
+#include "Unit1.h"
+
+#include "FieldResultLines.h"
+#include "Fonts.h"
+#include "MakerInfo.h"
+#include "TApplication.h"
+#include "TuningCalculation.h"
+#include "Unit2.h"
+
+namespace tornivex {
+namespace {
+
+using platform::InterfaceFont;
+using platform::TColorRef;
+using platform::TLabel;
+
+struct LabelDesign {
+    QRect bounds;
+    QString caption;
+    int fontPixels;
+    bool bold;
+    TColorRef color;
+    bool autoWidth;
+};
+
+TLabel* MakeLabel(QWidget* parent, const char* name, const LabelDesign& design) {
+    auto* label = new TLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->SetAutoSize(false);
+    label->setFont(InterfaceFont(design.fontPixels, design.bold));
+    label->SetFontColor(design.color);
+    label->setGeometry(design.bounds);
+    label->SetCaption(design.caption);
+    label->SetAutoSize(design.autoWidth);
+    return label;
+}
+
+// Applies a field's stored properties in the order the window stores them, then ends loading.
+void LoadField(TAdvEdit* field, TAdvEditType type, int precision, TPrecisionDisplay display,
+               const QString& suffix, const QString& text) {
+    if (type != etString) field->SetEditType(type);
+    if (precision != 0) field->SetPrecision(static_cast<int16_t>(precision));
+    if (display != pdNormal) field->SetPrecisionDisplay(display);
+    if (!suffix.isEmpty()) field->SetSuffix(suffix);
+    field->SetText(text);
+    field->SetEditAlign(eaCenter);
+    field->Loaded();
+}
+
+}  // namespace
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("4th Axis Tornivex"));
+    // Fixed dialog frame: a title and Close, nothing to resize, minimise or maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(ClientWidth, ClientHeight);
+    setFont(InterfaceFont(11));
+    setAutoFillBackground(true);
+
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("Client"));
+    client_->setGeometry(0, 0, ClientWidth, ClientHeight);
+
+    CreateControls();
+    WireEvents();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateControls() {
+    constexpr TColorRef text = platform::clWindowText;
+    constexpr TColorRef black = platform::clBlack;
+    QWidget* c = client_;
+    Label8 = MakeLabel(c, "Label8", {{8, 8, 37, 16}, "With a", 13, false, text, true});
+    Label2 = MakeLabel(c, "Label2", {{100, 8, 83, 16}, "Stepper motor", 13, false, text, true});
+    Label1 = MakeLabel(c, "Label1", {{188, 8, 0, 16}, {}, 13, false, text, true});
+    Label3 = MakeLabel(c, "Label3", {{8, 35, 42, 16}, "Using a", 13, false, text, true});
+    Label7 = MakeLabel(c, "Label7", {{100, 35, 92, 16}, "micro step drive", 13, false, text, true});
+    Label4 = MakeLabel(c, "Label4", {{198, 35, 0, 16}, {}, 13, false, text, true});
+    Label11 = MakeLabel(c, "Label11",
+                        {{8, 66, 118, 16}, "Using a 4th axis with", 13, false, black, true});
+    Label11->SetBackgroundColor(platform::clBtnFace);
+    Label9 = MakeLabel(c, "Label9", {{189, 60, 7, 23}, ":", 19, true, black, true});
+    Label10 = MakeLabel(c, "Label10", {{258, 66, 0, 16}, "Ratio", 13, false, text, true});
+    Label12 = MakeLabel(c, "Label12", {{8, 95, 0, 16}, {}, 13, false, text, true});
+    Label13 = MakeLabel(c, "Label13", {{8, 121, 0, 18}, {}, 15, false, platform::clBlue, true});
+
+    CreateFields();
+
+    sButton1 = new TsButton(c);
+    sButton1->setObjectName(QStringLiteral("sButton1"));
+    sButton1->setText(QStringLiteral("Calculate"));
+    sButton1->setGeometry(8, 145, 137, 25);
+    sButton2 = new TsButton(c);
+    sButton2->setObjectName(QStringLiteral("sButton2"));
+    sButton2->setText(QStringLiteral("About"));
+    sButton2->setGeometry(151, 145, 56, 25);
+
+    sWebLabel1 = new TsWebLabel(c);
+    sWebLabel1->setObjectName(QStringLiteral("sWebLabel1"));
+    sWebLabel1->setGeometry(243, 151, 0, 14);
+    sWebLabel1->SetFont(InterfaceFont(12), text);
+    sWebLabel1->SetHoverFont(InterfaceFont(13), text);
+    sWebLabel1->SetCaption(QStringLiteral("With compliments of ") + kMakerAddress +
+                           QStringLiteral("  "));
+    sWebLabel1->SetURL(kMakerURL);
+
+    setTabOrder(degED1, edMicro);
+    setTabOrder(edMicro, edR2);
+    setTabOrder(edR2, edR1);
+    setTabOrder(edR1, sButton1);
+    setTabOrder(sButton1, sButton2);
+}
+
+void TForm1::CreateFields() {
+    QWidget* c = client_;
+    const auto make = [c](const char* name, QRect bounds) {
+        auto* field = new TAdvEdit(c);
+        field->setObjectName(QString::fromLatin1(name));
+        field->setGeometry(bounds);
+        return field;
+    };
+    // Creation order is tab order; the right-hand ratio field comes before the left-hand one.
+    degED1 = make("degED1", {56, 7, 38, 21});
+    edMicro = make("edMicro", {56, 34, 38, 21});
+    edR2 = make("edR2", {198, 64, 54, 21});
+    edR1 = make("edR1", {132, 64, 54, 21});
+    LoadField(degED1, etFloat, 3, pdShortest, QStringLiteral("\u00B0"), QStringLiteral("1.8"));
+    LoadField(edMicro, etNumeric, 0, pdNormal, {}, QStringLiteral("10"));
+    LoadField(edR1, etFloat, 8, pdShortest, {}, QStringLiteral("40"));
+    LoadField(edR2, etFloat, 8, pdShortest, {}, QStringLiteral("1"));
+}
+
+void TForm1::WireEvents() {
+    connect(sButton1, &QPushButton::clicked, this,
+            [this] { platform::RunGuarded([this] { sButton1Click(); }); });
+    connect(sButton2, &QPushButton::clicked, this,
+            [this] { platform::RunGuarded([this] { sButton2Click(); }); });
+}
+
+void TForm1::sButton1Click() {
+    FieldTuningInputs inputs(*degED1, *edMicro, *edR1, *edR2);
+    LabelResultLines lines({Label1, Label4, Label10, Label12, Label13});
+    RunTuningCalculation(inputs, lines);
+}
+
+void TForm1::sButton2Click() {
+    if (aboutDialog_) aboutDialog_->ShowModal();
+}
+
+}  // namespace tornivex

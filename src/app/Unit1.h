@@ -1,0 +1,64 @@
+#pragma once
+// The main window: four input fields, the sentences around them, five result lines,
+// "Calculate", "About" and the maker's link.
+#include <QWidget>
+
+#include "AdvEdit.h"
+#include "TLabel.h"
+#include "sButton.h"
+#include "sWebLabel.h"
+
+namespace tornivex {
+
+class TForm2;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The About dialog shown by "About"; set at start-up.
+    void SetAboutDialog(TForm2* about) { aboutDialog_ = about; }
+
+    // The area the controls live in, at (0, 0) while the desktop draws the frame.
+    QWidget* Client() const { return client_; }
+
+    void sButton1Click();
+    void sButton2Click();
+
+    platform::TLabel* Label8 = nullptr;
+    TAdvEdit* degED1 = nullptr;
+    platform::TLabel* Label2 = nullptr;
+    platform::TLabel* Label1 = nullptr;
+    platform::TLabel* Label3 = nullptr;
+    TAdvEdit* edMicro = nullptr;
+    platform::TLabel* Label7 = nullptr;
+    platform::TLabel* Label4 = nullptr;
+    platform::TLabel* Label11 = nullptr;
+    TAdvEdit* edR1 = nullptr;
+    platform::TLabel* Label9 = nullptr;
+    TAdvEdit* edR2 = nullptr;
+    platform::TLabel* Label10 = nullptr;
+    platform::TLabel* Label12 = nullptr;
+    platform::TLabel* Label13 = nullptr;
+    TsButton* sButton1 = nullptr;
+    TsButton* sButton2 = nullptr;
+    TsWebLabel* sWebLabel1 = nullptr;
+
+    static constexpr int ClientWidth = 535;
+    static constexpr int ClientHeight = 177;
+
+private:
+    void CreateControls();
+    void CreateFields();
+    void WireEvents();
+
+    QWidget* client_ = nullptr;
+    TForm2* aboutDialog_ = nullptr;
+};
+
+// The main window, created at start-up.
+extern TForm1* Form1;
+
+}  // namespace tornivex

@@ -1,0 +1,63 @@
+#include "TApplication.h"
+
+#include <cstdio>
+
+#include <QMessageBox>
+
+#include "ErrorDisplay.h"
+
+namespace tornivex::platform {
+
+TApplication::TApplication(int& argc, char** argv)
+    : QApplication(argc, argv), presenter_(&ShowPlatformErrorBox) {}
+
+TApplication::~TApplication() = default;
+
+TApplication* TApplication::Instance() {
+    return qobject_cast<TApplication*>(QCoreApplication::instance());
+}
+
+void TApplication::SetTitle(const QString& title) {
+    title_ = title;
+    setApplicationName(title);
+    setApplicationDisplayName(title);
+}
+
+void TApplication::SetErrorPresenter(ErrorPresenter presenter) {
+    presenter_ = presenter ? std::move(presenter) : ErrorPresenter(&ShowPlatformErrorBox);
+}
+
+void TApplication::ShowException(const std::exception& error) {
+    presenter_(activeWindow(), title_, ErrorDisplayText(error));
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowException(error);
+    } catch (...) {
+        presenter_(activeWindow(), title_, QStringLiteral("Unknown error."));
+    }
+    return true;
+}
+
+void RunGuarded(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const std::exception& error) {
+        if (TApplication* app = TApplication::Instance()) {
+            app->ShowException(error);
+        } else {
+            std::fprintf(stderr, "%s\n", qPrintable(ErrorDisplayText(error)));
+        }
+    }
+}
+
+void ShowPlatformErrorBox(QWidget* owner, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, owner);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+}  // namespace tornivex::platform

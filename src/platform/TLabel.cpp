@@ -1,0 +1,60 @@
+#include "TLabel.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace tornivex::platform {
+
+TLabel::TLabel(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TLabel::SetCaption(const QString& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    AdjustBounds();
+    update();
+}
+
+void TLabel::SetAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    AdjustBounds();
+}
+
+void TLabel::SetFontColor(TColorRef color) {
+    fontColor_ = color;
+    update();
+}
+
+void TLabel::SetBackgroundColor(TColorRef color) {
+    background_ = color;
+    update();
+}
+
+QSize TLabel::sizeHint() const {
+    const QFontMetrics metrics(font());
+    return {metrics.horizontalAdvance(caption_), metrics.height()};
+}
+
+void TLabel::AdjustBounds() {
+    if (!autoSize_) return;
+    // Only the width follows the text: the designed height stays, as the window lays out rows.
+    resize(QFontMetrics(font()).horizontalAdvance(caption_), height());
+}
+
+void TLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) AdjustBounds();
+    QWidget::changeEvent(event);
+}
+
+void TLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (background_ != clNone) painter.fillRect(rect(), ToQColor(background_));
+    painter.setPen(ToQColor(fontColor_));
+    painter.setFont(font());
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
+}
+
+}  // namespace tornivex::platform
