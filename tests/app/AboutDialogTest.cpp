@@ -1,0 +1,132 @@
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include "AboutNotice.h"
+#include "MakerInfo.h"
+#include "WindowPlacement.h"
+#include "WindowTestSupport.h"
+
+namespace tornivex::testing {
+namespace {
+
+class AboutDialogTest : public WindowTest {
+protected:
+    // Clicks "About" and runs `inside` in the dialog's modal loop; returns the modal result.
+    int OpenAbout(const std::function<void()>& inside) {
+        bool ran = false;
+        QTimer::singleShot(0, form2.get(), [&] {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(form2.get()));
+            inside();
+            ran = true;
+            // Whatever the test did, make sure the modal loop ends.
+            if (form2->isVisible()) QTimer::singleShot(100, form2.get(), [&] { if (form2->isVisible()) form2->done(-1); });
+        });
+        QTest::mouseClick(form1->sButton2, Qt::LeftButton);
+        EXPECT_TRUE(ran);
+        return form2->result();
+    }
+};
+
+TEST_F(AboutDialogTest, LayoutAndNotice) {
+    EXPECT_EQ(form2->windowTitle(), "About");
+    EXPECT_EQ(form2->size(), QSize(242, 143));
+    EXPECT_EQ(form2->sMemo1->geometry(), QRect(4, 5, 233, 67));
+    EXPECT_EQ(form2->sButton1->geometry(), QRect(83, 111, 75, 25));
+    EXPECT_EQ(form2->sButton1->text(), "Close");
+    EXPECT_EQ(form2->sWebLabel1->pos(), QPoint(64, 76));
+    EXPECT_EQ(form2->sWebLabel1->Caption(), kMakerAddress);
+    EXPECT_EQ(form2->Label2->pos(), QPoint(45, 94));
+    EXPECT_EQ(form2->Label2->font().pixelSize(), 9);
+    EXPECT_EQ(form2->Label2->FontColor(), platform::clNavy);
+    EXPECT_FALSE(form2->isVisible());  // created hidden
+
+    const QStringList lines = form2->sMemo1->toPlainText().split(u'\n');
+    ASSERT_EQ(lines.size(), 27);
+    EXPECT_EQ(lines, AboutNoticeLines());
+    for (int empty : {2, 10, 18}) EXPECT_TRUE(lines[empty - 1].isEmpty()) << empty;
+    EXPECT_TRUE(lines.last().endsWith(u' '));
+    EXPECT_GE(std::count_if(lines.begin(), lines.end(), [](const QString& l) { return l.endsWith(u' '); }), 5);
+    EXPECT_FALSE(form2->sMemo1->isReadOnly());
+    EXPECT_EQ(form2->sMemo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+TEST_F(AboutDialogTest, OpensCentredOverTheMainWindowWithCloseFocused) {
+    ShowMainWindow();
+    form1->move(form1->pos() + QPoint(-120, 40));
+    QTest::qWait(20);
+    const int result = OpenAbout([&] {
+        EXPECT_TRUE(form2->isModal());
+        EXPECT_EQ(QApplication::focusWidget(), form2->sButton1);
+        const QPoint mainCentre = form1->geometry().center();
+        const QPoint aboutCentre = form2->geometry().center();
+        EXPECT_LE(std::abs(mainCentre.x() - aboutCentre.x()), 1);
+        EXPECT_LE(std::abs(mainCentre.y() - aboutCentre.y()), 1);
+        QTest::mouseClick(form2->sButton1, Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_FALSE(form2->isVisible());
+}
+
+TEST_F(AboutDialogTest, SpaceAndEnterCloseButEscapeDoesNot) {
+    ShowMainWindow();
+    EXPECT_EQ(OpenAbout([&] { QTest::keyClick(form2->sButton1, Qt::Key_Space); }), QDialog::Accepted);
+    EXPECT_EQ(OpenAbout([&] {
+                  QTest::keyClick(form2->sButton1, Qt::Key_Return);
+                  QTest::qWait(250);
+              }),
+              QDialog::Accepted);
+    bool stillOpen = false;
+    const int result = OpenAbout([&] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::qWait(50);
+        stillOpen = form2->isVisible();
+        form2->close();  // the frame's close button
+    });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(result, QDialog::Rejected);
+}
+
+TEST_F(AboutDialogTest, MemoTextAndPositionPersistBetweenShowings) {
+    ShowMainWindow();
+    OpenAbout([&] {
+        form2->sMemo1->setFocus();
+        form2->sMemo1->moveCursor(QTextCursor::Start);
+        QTest::keyClicks(form2->sMemo1, "Note: ");
+        form2->sMemo1->verticalScrollBar()->setValue(3);
+        form2->close();
+    });
+    OpenAbout([&] {
+        EXPECT_TRUE(form2->sMemo1->toPlainText().startsWith("Note: Tornivex"));
+        EXPECT_EQ(form2->sMemo1->verticalScrollBar()->value(), 3);
+        // The memo had the focus when the dialog closed, so it has it again.
+        EXPECT_EQ(QApplication::focusWidget(), form2->sMemo1);
+        QTest::mouseClick(form2->sButton1, Qt::LeftButton);
+    });
+}
+
+TEST_F(AboutDialogTest, MemoScrollsToTheLastLine) {
+    ShowMainWindow();
+    OpenAbout([&] {
+        QScrollBar* bar = form2->sMemo1->verticalScrollBar();
+        EXPECT_GT(bar->maximum(), 0);
+        bar->setValue(bar->maximum());
+        const QTextBlock last = form2->sMemo1->document()->lastBlock();
+        EXPECT_TRUE(form2->sMemo1->cursorRect(QTextCursor(last)).bottom() <=
+                    form2->sMemo1->viewport()->height());
+        form2->close();
+    });
+}
+
+TEST_F(AboutDialogTest, GoldenImage) {
+    ShowMainWindow();
+    OpenAbout([&] {
+        ExpectMatchesGolden(form2->grab().toImage(), "about-dialog");
+        form2->close();
+    });
+}
+
+}  // namespace
+}  // namespace tornivex::testing
