@@ -16,14 +16,15 @@ void ApplyLocaleSettings(const QLocale& locale) {
     settings.ThousandSeparator = group.isEmpty() ? u' ' : group.front().unicode();
 }
 
-LocaleWatcher::LocaleWatcher(QObject* parent) : QObject(parent) {
-    ApplyLocaleSettings(QLocale::system());
+LocaleWatcher::LocaleWatcher(QObject* parent, LocaleSource source)
+    : QObject(parent), source_(std::move(source)) {
+    ApplyLocaleSettings(source_());
     if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
 }
 
 bool LocaleWatcher::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::LocaleChange && watched == QCoreApplication::instance()) {
-        ApplyLocaleSettings(QLocale::system());
+        ApplyLocaleSettings(source_());
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include <QLocale>
 #include <QObject>
 
@@ -9,11 +11,16 @@ namespace tornivex::platform {
 void ApplyLocaleSettings(const QLocale& locale);
 
 // Reads the user's regional settings now and again whenever the application is told they changed.
+// Tests hand in their own source of "the user's settings".
 class LocaleWatcher : public QObject {
     Q_OBJECT
 public:
-    explicit LocaleWatcher(QObject* parent = nullptr);
+    using LocaleSource = std::function<QLocale()>;
+    explicit LocaleWatcher(QObject* parent = nullptr, LocaleSource source = &QLocale::system);
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    LocaleSource source_;
 };
 
 }  // namespace tornivex::platform
