@@ -1,0 +1,295 @@
+// TAdvEdit: keys, typed characters, mouse and pasting. The caret and the selection stay inside
+// the value; the suffix (and prefix) can be neither entered nor deleted.
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include "AdvEdit.h"
+#include "LocaleSettings.h"
+#include "PasteRules.h"
+#include "QtText.h"
+#include "TApplication.h"
+#include "TypedChars.h"
+
+namespace tornivex {
+
+using edit::ToQString;
+using edit::ToU16;
+
+namespace {
+
+bool IsFloatField(TAdvEditType type) { return type == etFloat || type == etMoney; }
+
+}  // namespace
+
+void TAdvEdit::keyPressEvent(QKeyEvent* event) {
+    // Handlers may raise (a paste reads FloatValue): the error display shows it.
+    event->accept();
+    platform::RunGuarded([&] {
+        if (!HandleKeyDown(event)) HandleCharacter(event);
+    });
+}
+
+// Keys handled before they become characters. True when the key is dealt with.
+bool TAdvEdit::HandleKeyDown(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {  // Ctrl+V, Shift+Insert
+        PasteFromClipboard();
+        return true;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {  // Ctrl+A selects the value only
+        SelectAll();
+        return true;
+    }
+    const edit::ValueSpan span = CurrentValueSpan();
+    const int valueStart = static_cast<int>(span.start);
+    const int valueEnd = static_cast<int>(span.end);
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const bool hasSuffix = !value_.Settings().Suffix.empty();
+    const bool hasPrefix = !value_.Settings().Prefix.empty();
+    switch (event->key()) {
+        case Qt::Key_Right:
+            return hasSuffix && SelectionEnd() >= valueEnd;
+        case Qt::Key_Left:
+            return hasPrefix && !hasSelectedText() && cursorPosition() <= valueStart;
+        case Qt::Key_End:
+            if (!hasSuffix) return false;
+            if (shift) setSelection(SelectionAnchor(), valueEnd - SelectionAnchor());
+            else setCursorPosition(valueEnd);
+            return true;
+        case Qt::Key_Home:
+            if (!hasPrefix) return false;
+            if (shift) setSelection(SelectionAnchor(), valueStart - SelectionAnchor());
+            else setCursorPosition(valueStart);
+            return true;
+        case Qt::Key_Delete:
+            if (hasSuffix && !hasSelectedText() && cursorPosition() >= valueEnd) return true;
+            value_.SetModified(true);
+            if (event->modifiers() & Qt::ControlModifier) {
+                // Delete to the end of the word, but never into the suffix.
+                cursorWordForward(true);
+                if (selectionEnd() > valueEnd) setSelection(selectionStart(), valueEnd - selectionStart());
+                del();
+                return true;
+            }
+            return false;
+        case Qt::Key_Escape:
+            if (canUndo_) {
+                UndoToOrigText();
+            } else if (!defaultHandling_) {
+                PostKeyToParent(Qt::Key_Escape);
+            }
+            return true;  // never a cancel button
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (returnIsTab_) {
+                focusNextChild();
+            } else if (!(event->modifiers() & Qt::ControlModifier) && !defaultHandling_) {
+                PostKeyToParent(event->key());
+            }
+            return true;  // never a default button, never a change
+        case Qt::Key_Backspace: {
+            const bool nothingBefore = !hasSelectedText() && cursorPosition() <= valueStart;
+            if (hasPrefix && nothingBefore) return true;
+            if (hasSelectedText() || cursorPosition() > 0) value_.SetModified(true);
+            return false;  // the platform deletes
+        }
+        default:
+            break;
+    }
+    if (event->matches(QKeySequence::DeleteEndOfLine) && hasSuffix) {
+        setSelection(cursorPosition(), valueEnd - cursorPosition());
+        del();
+        value_.SetModified(true);
+        return true;
+    }
+    return false;
+}
+
+// The fixed end of the selection (the caret is the moving one).
+int TAdvEdit::SelectionAnchor() const {
+    if (!hasSelectedText()) return cursorPosition();
+    return cursorPosition() == selectionStart() ? selectionEnd() : selectionStart();
+}
+
+void TAdvEdit::HandleCharacter(QKeyEvent* event) {
+    const QString text = event->text();
+    const Qt::KeyboardModifiers commandKeys =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (text.isEmpty()) {  // navigation and other keys without a character
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const QChar first = text.front();
+    if (first == u'\n') return;  // Ctrl+J
+    if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (commandKeys != Qt::NoModifier || !first.isPrint()) {
+        // Copy and cut go to the platform. Float fields take no other command characters;
+        // the other types hand them to the platform, which ignores them or runs its shortcut.
+        if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+            !IsFloatField(EditType())) {
+            QLineEdit::keyPressEvent(event);
+        }
+        return;
+    }
+    QChar ch = first;
+    if (excelStyleDecimalSeparator_ && (event->modifiers() & Qt::KeypadModifier) &&
+        (ch == u'.' || ch == u',')) {
+        ch = QChar(FormatSettings().DecimalSeparator);
+    }
+    for (const QChar typed : QString(ch)) TypePrintable(typed);
+}
+
+void TAdvEdit::TypePrintable(QChar ch) {
+    KeepSelectionInValue();
+    const edit::ValueSpan span = CurrentValueSpan();
+    const std::u16string value = value_.ReadText();
+    const std::u16string validChars = ToU16(validChars_);
+    const int selStart = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int selLength = hasSelectedText() ? selectionLength() : 0;
+    edit::TypingContext context;
+    context.valueText = value;
+    context.selStart = static_cast<size_t>(selStart) - span.start;
+    context.selLength = static_cast<size_t>(selLength);
+    context.lengthLimit = lengthLimit_;
+    context.validChars = validChars;
+
+    const edit::CharDecision decision =
+        edit::DecideTypedChar(value_.Settings(), context, ch.unicode());
+    if (decision.action == edit::CharAction::Refuse) return;
+    // Replacing the whole value raises no change notification of its own.
+    if (!value.empty() && selLength == static_cast<int>(value.size())) swallowNextChange_ = true;
+    switch (decision.action) {
+        case edit::CharAction::JumpAfterDecimal:
+            swallowNextChange_ = false;
+            SelectAfterDecimal();
+            return;
+        case edit::CharAction::StartDecimal: {
+            const auto& settings = value_.Settings();
+            const std::u16string zero{u'0', decision.character};
+            setText(ToQString(settings.Prefix + zero + settings.Suffix));
+            setCursorPosition(static_cast<int>(span.start + zero.size()));
+            break;
+        }
+        case edit::CharAction::ReplaceNext:
+            setSelection(cursorPosition(), 1);
+            insert(QString(QChar(decision.character)));
+            break;
+        default:
+            insert(QString(QChar(decision.character)));
+            break;
+    }
+    value_.SetModified(true);
+    if (tabOnFullLength_ && lengthLimit_ > 0 && value_.ReadText().size() >= static_cast<size_t>(lengthLimit_))
+        focusNextChild();
+}
+
+void TAdvEdit::UndoToOrigText() {
+    SetText(origText_);
+    SelectAll();
+    if (focusFontColor_.isValid()) SetFontColor(focusFontColor_);
+    value_.SetModified(false);
+    if (defaultHandling_) PostKeyToParent(Qt::Key_Escape);
+}
+
+// The parent window sees the key as its own key-down and key-up.
+void TAdvEdit::PostKeyToParent(int key) {
+    QWidget* parent = parentWidget();
+    if (!parent) return;
+    QCoreApplication::postEvent(parent, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+    QCoreApplication::postEvent(parent, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+}
+
+// Moves a caret or selection that reaches into the prefix or suffix back into the value.
+void TAdvEdit::KeepSelectionInValue() {
+    const edit::ValueSpan span = CurrentValueSpan();
+    const int valueStart = static_cast<int>(span.start);
+    const int valueEnd = static_cast<int>(span.end);
+    if (hasSelectedText()) {
+        const int start = std::clamp(selectionStart(), valueStart, valueEnd);
+        const int end = std::clamp(selectionEnd(), valueStart, valueEnd);
+        if (start == selectionStart() && end == selectionEnd()) return;
+        if (end > start) setSelection(start, end - start);
+        else setCursorPosition(start);
+    } else {
+        const int caret = std::clamp(cursorPosition(), valueStart, valueEnd);
+        if (caret != cursorPosition()) setCursorPosition(caret);
+    }
+}
+
+void TAdvEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        // The X11 middle-click paste goes through the same rules as any other.
+        platform::RunGuarded([&] { PasteFromClipboard(QClipboard::Selection); });
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+    KeepSelectionInValue();
+}
+
+void TAdvEdit::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    // Paste and Select All of the standard menu follow this field's rules.
+    for (QAction* action : menu->actions()) {
+        const QString name = action->objectName();
+        if (name == QLatin1String("edit-paste")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this,
+                    [this] { platform::RunGuarded([this] { PasteFromClipboard(); }); });
+        } else if (name == QLatin1String("select-all")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, [this] { SelectAll(); });
+        }
+    }
+    menu->exec(event->globalPos());
+    event->accept();
+}
+
+void TAdvEdit::PasteFromClipboard(QClipboard::Mode mode) {
+    if (isReadOnly()) return;
+    const QString clipboardText = QGuiApplication::clipboard()->text(mode);
+    if (clipboardText.isEmpty()) return;
+    PasteText(clipboardText);
+}
+
+void TAdvEdit::PasteText(const QString& clipboardText) {
+    KeepSelectionInValue();
+    const std::u16string pasted = edit::ClipboardLine(ToU16(clipboardText));
+    const std::u16string value = value_.ReadText();
+    const edit::ValueSpan span = CurrentValueSpan();
+    const bool hadSelection = hasSelectedText();
+    const size_t selStart =
+        static_cast<size_t>(hadSelection ? selectionStart() : cursorPosition()) - span.start;
+    const size_t selLength = hadSelection ? static_cast<size_t>(selectionLength()) : 0;
+    const std::u16string candidate = edit::BuildPasteCandidate(value, selStart, selLength, pasted);
+
+    if (OnClipboardPaste) {
+        bool allow = true;
+        OnClipboardPaste(*this, ToQString(candidate), allow);
+        if (!allow) return;
+    }
+    if (edit::ExceedsMaxLength(maxLength_, pasted.size(), value.size(), selLength)) return;
+    const edit::PasteVerdict verdict =
+        edit::JudgePaste(value_.Settings(), candidate, pasted, ToU16(validChars_));
+    if (verdict.action == edit::PasteAction::Refuse) return;
+    value_.WritePaste(verdict);
+
+    // The pasted span is selected when there was a selection; otherwise the caret goes behind it.
+    const edit::ValueSpan after = CurrentValueSpan();
+    const auto clampToValue = [&](size_t position) {
+        return static_cast<int>(std::clamp(after.start + position, after.start, after.end));
+    };
+    const int pastedStart = clampToValue(selStart);
+    const int pastedEnd = clampToValue(selStart + pasted.size());
+    if (hadSelection) setSelection(pastedStart, pastedEnd - pastedStart);
+    else setCursorPosition(pastedEnd);
+}
+
+}  // namespace tornivex
