@@ -22,9 +22,10 @@ using testing::Utf8;
 constexpr size_t kShownMismatches = 10;
 
 std::string DataPath(const std::string& name) {
-    const char* root = std::getenv("TORNIVEX_SOURCE_DIR");
-    const std::string base = root != nullptr ? std::string(root) + "/tests" : std::string(".");
-    return base + "/common/numtext/data/" + name;
+    if (const char* root = std::getenv("TORNIVEX_SOURCE_DIR")) {
+        return std::string(root) + "/tests/common/numtext/data/" + name;
+    }
+    return std::string(NUMTEXT_REFERENCE_DIR) + "/" + name;
 }
 
 std::vector<std::string> ReadLines(const std::string& name) {
