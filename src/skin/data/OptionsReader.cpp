@@ -1,0 +1,64 @@
+#include "OptionsReader.h"
+
+#include "SkinColor.h"
+
+namespace tornivex {
+
+int TSkinOptionsReader::ParentOf(int section) const {
+    const std::optional<QString> parent = options_.Value(section, QStringLiteral("PARENTCLASS"));
+    if (!parent || parent->isEmpty() || *parent == QLatin1String(NotAvailable) ||
+        *parent == options_.SectionAt(section).Name)
+        return -1;
+    return options_.IndexOfSection(*parent);
+}
+
+// Chains are walked at most once around the table, so a loop through several sections ends
+// as "not found" instead of recursing forever.
+std::optional<QString> TSkinOptionsReader::FindText(int section, const QString& key) const {
+    for (int steps = 0; section >= 0 && steps <= options_.SectionCount(); ++steps) {
+        if (auto value = options_.Value(section, key)) return value;
+        section = ParentOf(section);
+    }
+    return std::nullopt;
+}
+
+std::optional<int> TSkinOptionsReader::FindInt(int section, const QString& key) const {
+    bool fromParent = false;
+    for (int steps = 0; section >= 0 && steps <= options_.SectionCount(); ++steps) {
+        if (const auto text = options_.Value(section, key)) {
+            if (const auto value = ParseSkinInteger(*text); value && *value != -1)
+                return fromParent ? ColorToRGB(*value) : *value;
+        }
+        section = ParentOf(section);
+        fromParent = true;
+    }
+    return std::nullopt;
+}
+
+QString TSkinOptionsReader::ReadText(int section, const QString& key, const QString& def) const {
+    return FindText(section, key).value_or(def);
+}
+
+int TSkinOptionsReader::ReadInt(int section, const QString& key, int def, int max) const {
+    const int value = FindInt(section, key).value_or(def);
+    return value > max ? max : value;
+}
+
+bool TSkinOptionsReader::ReadBool(int section, const QString& key, bool def) const {
+    const std::optional<QString> text = FindText(section, key);
+    if (!text) return def;
+    return *text == QLatin1String("TRUE") || *text == QLatin1String("1");
+}
+
+int TSkinOptionsReader::ReadDirectInt(int section, const QString& key, int def) const {
+    if (const auto text = options_.Value(section, key))
+        if (const auto value = ParseSkinInteger(*text)) return *value;
+    return def;
+}
+
+QString TSkinOptionsReader::ReadDirectText(int section, const QString& key,
+                                           const QString& def) const {
+    return options_.Value(section, key).value_or(def);
+}
+
+} // namespace tornivex

@@ -1,0 +1,126 @@
+#include "OptionsText.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace tornivex {
+namespace {
+
+QStringView TrimControls(QStringView s) {
+    qsizetype begin = 0;
+    qsizetype end = s.size();
+    while (begin < end && s[begin].unicode() <= u' ') ++begin;
+    while (end > begin && s[end - 1].unicode() <= u' ') --end;
+    return s.mid(begin, end - begin);
+}
+
+} // namespace
+
+std::optional<int> ParseSkinInteger(QStringView text) {
+    if (text.isEmpty()) return std::nullopt;
+    qsizetype pos = 0;
+    bool negative = false;
+    if (text[0] == u'-' || text[0] == u'+') {
+        negative = text[0] == u'-';
+        ++pos;
+    }
+    int base = 10;
+    if (text.size() - pos > 2 && text[pos] == u'0' && (text[pos + 1] == u'x' || text[pos + 1] == u'X')) {
+        base = 16;
+        pos += 2;
+    }
+    if (pos >= text.size()) return std::nullopt;
+    const qint64 limit = base == 16 ? qint64(0xFFFFFFFF) : qint64(std::numeric_limits<int>::max()) + 1;
+    qint64 value = 0;
+    for (; pos < text.size(); ++pos) {
+        const char16_t c = text[pos].unicode();
+        int digit = -1;
+        if (c >= u'0' && c <= u'9') digit = c - u'0';
+        else if (base == 16 && c >= u'a' && c <= u'f') digit = c - u'a' + 10;
+        else if (base == 16 && c >= u'A' && c <= u'F') digit = c - u'A' + 10;
+        if (digit < 0) return std::nullopt;
+        value = value * base + digit;
+        if (value > limit) return std::nullopt;
+    }
+    if (base == 16) {
+        const auto wrapped = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+        if (!negative) return wrapped;
+        if (wrapped == std::numeric_limits<std::int32_t>::min()) return std::nullopt;
+        return -wrapped;
+    }
+    if (negative) return int(-value);
+    if (value > std::numeric_limits<int>::max()) return std::nullopt;
+    return int(value);
+}
+
+TSkinOptions TSkinOptions::Parse(const QByteArray& text) {
+    TSkinOptions options;
+    const QString all = QString::fromLatin1(text);
+    Section* current = nullptr;
+    qsizetype lineStart = 0;
+    while (lineStart <= all.size()) {
+        qsizetype lineEnd = lineStart;
+        while (lineEnd < all.size() && all[lineEnd] != u'\r' && all[lineEnd] != u'\n') ++lineEnd;
+        const QStringView line = TrimControls(QStringView(all).mid(lineStart, lineEnd - lineStart));
+        // CR LF counts as one line end.
+        lineStart = lineEnd + 1;
+        if (lineEnd < all.size() && all[lineEnd] == u'\r' && lineStart < all.size() && all[lineStart] == u'\n')
+            ++lineStart;
+
+        if (line.isEmpty() || line.startsWith(u';')) continue;
+        if (line.startsWith(u'[') && line.endsWith(u']') && line.size() >= 2) {
+            Section section;
+            section.Name = TrimControls(line.mid(1, line.size() - 2)).toString();
+            options.sections_.push_back(std::move(section));
+            current = &options.sections_.back();
+            continue;
+        }
+        if (!current) continue;
+        const qsizetype eq = line.indexOf(u'=');
+        const QString key = (eq < 0 ? line : TrimControls(line.left(eq))).toString();
+        const QString value = eq < 0 ? QString() : TrimControls(line.mid(eq + 1)).toString();
+        if (!current->Values.contains(key)) {
+            current->Keys.push_back(key);
+            current->Values.insert(key, value);
+        }
+    }
+    // Look-ups by name find the first of two equally named sections.
+    options.firstSection_.clear();
+    for (int i = int(options.sections_.size()) - 1; i >= 0; --i)
+        options.firstSection_.insert(options.sections_[std::size_t(i)].Name, i);
+    return options;
+}
+
+int TSkinOptions::IndexOfSection(const QString& name) const {
+    return firstSection_.value(name, -1);
+}
+
+std::optional<QString> TSkinOptions::Value(int index, const QString& key) const {
+    if (index < 0 || index >= SectionCount()) return std::nullopt;
+    const auto& values = sections_[std::size_t(index)].Values;
+    const auto it = values.constFind(key);
+    if (it == values.constEnd()) return std::nullopt;
+    return *it;
+}
+
+std::optional<QString> TSkinOptions::Value(const QString& section, const QString& key) const {
+    return Value(IndexOfSection(section), key);
+}
+
+void TSkinOptions::OverrideWith(const TSkinOptions& other) {
+    for (const Section& source : other.sections_) {
+        const int target = IndexOfSection(source.Name);
+        if (target < 0) {
+            firstSection_.insert(source.Name, int(sections_.size()));
+            sections_.push_back(source);
+            continue;
+        }
+        Section& section = sections_[std::size_t(target)];
+        for (const QString& key : source.Keys) {
+            if (!section.Values.contains(key)) section.Keys.push_back(key);
+            section.Values.insert(key, source.Values.value(key));
+        }
+    }
+}
+
+} // namespace tornivex

@@ -1,0 +1,275 @@
+#include "sSkinManager.h"
+
+#include <algorithm>
+
+#include "SkinCommand.h"
+#include "SkinDirectory.h"
+#include "SkinEngine.h"
+#include "SkinLoader.h"
+#include "SkinManagerHost.h"
+
+namespace tornivex {
+namespace {
+
+constexpr int HotTrackingInterval = 100; // ms
+constexpr int SystemScrollBarWidth = 17;
+
+std::intptr_t AsLParam(const void* p) { return reinterpret_cast<std::intptr_t>(p); }
+
+} // namespace
+
+TsSkinManager::TsSkinManager(QObject* owner) : QObject(owner) {
+    timerCheckHot_.setInterval(HotTrackingInterval);
+    connect(&timerCheckHot_, &QTimer::timeout, this, &TsSkinManager::CheckHotControl);
+    InitConstantIndexes(skin_, false); // Sections all -1 until a skin is loaded
+    if (!DefaultManager()) SetDefaultManager(this);
+    ThirdParty.ApplyDefaultsToEmpty();
+    skinDirectory_ = QString::fromLatin1(DefaultSkinDirectory);
+}
+
+TsSkinManager::~TsSkinManager() {
+    timerCheckHot_.stop();
+    if (active_ && !skinName_.isEmpty()) {
+        active_ = false;
+        BroadcastSkinRemoval();
+    }
+    if (DefaultManager() == this) SetDefaultManager(nullptr);
+}
+
+void TsSkinManager::Loaded() {
+    componentLoading_ = false;
+    if (skinDirectory_.isEmpty()) skinDirectory_ = QString::fromLatin1(DefaultSkinDirectory);
+    if (MenuSupport.IcoLineSkin.isEmpty()) MenuSupport.IcoLineSkin = QStringLiteral("ICOLINE");
+    ThirdParty.ApplyDefaultsToEmpty();
+    if (active_ && !skinName_.isEmpty()) BroadcastNewSkin(false);
+    emit OnActivate(this);
+}
+
+// ----- Properties ---------------------------------------------------------------------------
+
+void TsSkinManager::SetActive(bool value) {
+    if (value) {
+        active_ = true;
+        SetSkinName(skinName_);
+        return;
+    }
+    const bool wasActive = active_;
+    active_ = false;
+    if (!skinName_.isEmpty() && wasActive) {
+        if (!componentLoading_) BroadcastSkinRemoval();
+        InitConstantIndexes(skin_, false);
+        emit OnDeactivate(this);
+    }
+}
+
+QString TsSkinManager::SkinInfo() const {
+    if (!active_ || skin_.gd.empty()) return QStringLiteral("N/A");
+    // "." as separator, no trailing zeros: 8.00 reads "8".
+    return QString::number(skin_.CommonSkinData.Version, 'g', 15);
+}
+
+QString TsSkinManager::Version() { return QString::fromLatin1(SkinEngineVersion); }
+
+bool TsSkinManager::IsDefault() const { return DefaultManager() == this; }
+
+void TsSkinManager::SetIsDefault(bool value) {
+    if (!value || IsDefault()) return;
+    SetDefaultManager(this);
+    if (active_) SetSkinName(skinName_);
+    else BroadcastSkinRemoval();
+}
+
+void TsSkinManager::SetSkinDirectory(const QString& value) {
+    if (value == skinDirectory_) return;
+    skinDirectory_ = value;
+    skin_.CommonSkinData.SkinPath = FullSkinDir();
+    emit OnSkinListChanged(this);
+}
+
+void TsSkinManager::SetExtendedBorders(bool value) {
+    if (value == extendedBorders_) return;
+    extendedBorders_ = value;
+    if (componentLoading_) return;
+    if (active_ && !skinName_.isEmpty()) SetSkinName(skinName_);
+    InitConstantIndexes(skin_, extendedBorders_);
+    RepaintForms(true);
+}
+
+void TsSkinManager::ReloadForAdjustment() {
+    if (componentLoading_ || !active_ || skinName_.isEmpty()) return;
+    SetSkinName(skinName_);
+}
+
+void TsSkinManager::SetHueOffset(int value) {
+    if (value == hueOffset_) return;
+    hueOffset_ = value;
+    ReloadForAdjustment();
+}
+
+void TsSkinManager::SetSaturation(int value) {
+    if (value == saturation_) return;
+    saturation_ = value;
+    ReloadForAdjustment();
+}
+
+void TsSkinManager::SetBrightness(int value) {
+    value = std::clamp(value, -100, 100);
+    if (value == brightness_) return;
+    brightness_ = value;
+    ReloadForAdjustment();
+}
+
+void TsSkinManager::SetCommonSections(const QString& text) {
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines)
+        if (!line.startsWith(u';')) line.remove(u' ');
+    commonSections_ = lines.join(u'\n');
+    if (!componentLoading_ && active_ && !skinName_.isEmpty()) SetSkinName(skinName_);
+}
+
+void TsSkinManager::SetEffects(const TacSkinEffects& effects) {
+    const TacSkinEffects old = effects_;
+    effects_ = effects;
+    if (componentLoading_ || noAutoUpdate_) return;
+    if (old.AllowOuterEffects != effects.AllowOuterEffects) RepaintForms(false);
+    if (old.DiscoloredGlyphs != effects.DiscoloredGlyphs) RepaintForms(true);
+}
+
+void TsSkinManager::SetScrollsOptions(const TacScrollBarsSupport& options) {
+    const TacScrollBarsSupport old = scrollsOptions_;
+    scrollsOptions_ = options;
+    if (componentLoading_) return;
+    if (old.ButtonsSize != options.ButtonsSize) RepaintForms(false);
+    if (old.ScrollSize != options.ScrollSize) BroadcastSkinCommand(scScrollSizeChanged, 0);
+}
+
+int TsSkinManager::ScrollBarWidth() const {
+    return scrollsOptions_.ScrollSize >= 0 ? scrollsOptions_.ScrollSize : SystemScrollBarWidth;
+}
+
+int TsSkinManager::ScrollBarLayoutWidth() const { return std::max(ScrollBarWidth(), SystemScrollBarWidth); }
+
+QStringList TsSkinManager::GetSkinSections() const {
+    return active_ ? skin_.GetSkinSections() : QStringList();
+}
+
+// ----- Applying and removing ------------------------------------------------------------------
+
+void TsSkinManager::BroadcastSkinCommand(int command, std::intptr_t lparam) {
+    if (ISkinManagerHost* host = SkinManagerHost()) host->BroadcastToForms(*this, command, lparam);
+    for (const QPointer<QObject>& window : registeredWindows_)
+        if (window) SendSkinCommand(window, command, lparam);
+}
+
+void TsSkinManager::BroadcastNewSkin(bool repaint) {
+    if (componentLoading_) return;
+    ISkinManagerHost* host = SkinManagerHost();
+    if (repaint && host) host->LockForms(*this);
+    skin_.CommonSkinData.Active = false;
+    SetSkinApplying(true);
+    InitConstantIndexes(skin_, extendedBorders_);
+    BroadcastSkinCommand(scSetNewSkin, AsLParam(this));
+    SetSkinApplying(false);
+    skin_.CommonSkinData.Active = true;
+    if (repaint) RepaintForms(false);
+}
+
+void TsSkinManager::BroadcastSkinRemoval() {
+    skinRemoving_ = true;
+    skin_.CommonSkinData.Active = false;
+    BroadcastSkinCommand(scRemoveSkin, AsLParam(this));
+    const TsSkinData common = skin_.CommonSkinData;
+    skin_ = TLoadedSkin{};
+    skin_.CommonSkinData = common;
+    InitConstantIndexes(skin_, false);
+    skinRemoving_ = false;
+}
+
+void TsSkinManager::RepaintForms(bool doLockForms) {
+    ISkinManagerHost* host = SkinManagerHost();
+    BroadcastSkinCommand(scStopAnimation, AsLParam(this));
+    if (componentLoading_) {
+        BroadcastSkinCommand(scRefresh, AsLParam(this));
+        return;
+    }
+    if (doLockForms && host) host->LockForms(*this);
+    BroadcastSkinCommand(scRefresh, AsLParam(this));
+    if (host) {
+        host->UnlockForms(*this, AnimEffects.SkinChanging.Active && !noAutoUpdate_);
+        host->RedrawDialogs(*this);
+    }
+}
+
+void TsSkinManager::UpdateSkin(bool repaint) {
+    if (active_) BroadcastNewSkin(repaint);
+}
+
+void TsSkinManager::UpdateSkinSection(const QString& sectionName) {
+    const QString upper = sectionName.toUpper();
+    BroadcastSkinCommand(scUpdateSection, AsLParam(&upper));
+}
+
+void TsSkinManager::EndUpdate(bool repaint, bool allowAnimation) {
+    noAutoUpdate_ = false;
+    const bool fade = AnimEffects.SkinChanging.Active;
+    if (!allowAnimation) AnimEffects.SkinChanging.Active = false;
+    UpdateSkin(repaint);
+    AnimEffects.SkinChanging.Active = fade;
+}
+
+// ----- Hot tracking -------------------------------------------------------------------------
+
+void TsSkinManager::SetActiveControl(QObject* window) {
+    if (window == activeControl_) return;
+    if (activeGraphControl_) {
+        // A windowless control that still has the mouse stays the hot one.
+        ISkinManagerHost* host = SkinManagerHost();
+        if (host && host->ControlKeepsHotState(activeGraphControl_)) return;
+        SetActiveGraphControl(nullptr);
+    }
+    if (activeControl_) SendSkinCommand(activeControl_, scMouseLeave, AsLParam(this));
+    activeControl_ = window;
+    if (activeControl_) {
+        SendSkinCommand(activeControl_, scMouseEnter, AsLParam(this));
+        timerCheckHot_.start();
+    } else {
+        timerCheckHot_.stop();
+    }
+}
+
+void TsSkinManager::SetActiveGraphControl(QObject* control) {
+    if (control == activeGraphControl_) return;
+    if (activeGraphControl_) SendSkinCommand(activeGraphControl_, scMouseLeave, AsLParam(activeGraphControl_.data()));
+    activeGraphControl_ = control;
+}
+
+void TsSkinManager::CheckHotControl() {
+    ISkinManagerHost* host = SkinManagerHost();
+    if (!activeControl_) {
+        timerCheckHot_.stop();
+        return;
+    }
+    if (!host || !host->IsCursorOutside(activeControl_)) return;
+    QPointer<QObject> previous = activeControl_;
+    activeControl_ = nullptr;
+    timerCheckHot_.stop();
+    SendSkinCommand(previous, scMouseLeave, AsLParam(this));
+    if (activeGraphControl_) {
+        QPointer<QObject> graphic = activeGraphControl_;
+        activeGraphControl_ = nullptr;
+        SendSkinCommand(graphic, scMouseLeave, AsLParam(graphic.data()));
+    }
+}
+
+void TsSkinManager::RegisterWindow(QObject* window) {
+    if (!window) return;
+    for (const auto& w : registeredWindows_)
+        if (w == window) return;
+    registeredWindows_.emplace_back(window);
+}
+
+void TsSkinManager::UnregisterWindow(QObject* window) {
+    std::erase_if(registeredWindows_, [&](const QPointer<QObject>& w) { return !w || w == window; });
+}
+
+} // namespace tornivex
