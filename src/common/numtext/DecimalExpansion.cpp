@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "BigUInt.h"
+#include "PowersOfFive.h"
 
 namespace tornivex::detail {
 
@@ -78,10 +79,8 @@ bool RoundedScaledSmall(uint64_t m, int q, int s, uint64_t& result) {
 // The general path: num / den with big integers; the quotient is estimated from the
 // leading bits and then corrected exactly.
 uint64_t RoundedScaledBig(uint64_t m, int q, int s) {
-    BigUInt num(m);
-    BigUInt den(1);
-    if (s >= 0) num.MultiplyByPowerOfFive(s);
-    else den.MultiplyByPowerOfFive(-s);
+    BigUInt num = s >= 0 ? ScaledPowerOfFive(m, s) : BigUInt(m);
+    BigUInt den = s >= 0 ? BigUInt(1) : ScaledPowerOfFive(1, -s);
     const int t = q + s;
     if (t >= 0) num.ShiftLeft(t);
     else den.ShiftLeft(-t);

@@ -50,8 +50,9 @@ std::u16string PatternText(std::u16string_view pattern, Extended value) {
     if (rec.Exponent == TFloatRec::kNaN || rec.Exponent > kFixedPrecision) {
         // 10^18 or more (and infinities, NaN): the general form with all 18 digits.
         const int exponentDigits = decimals <= kMaxPaddedFixedExponent ? decimals : 0;
-        return detail::GeneralText(DecimalDigits(value, kFixedPrecision), kFixedPrecision,
-                                   exponentDigits, separator);
+        // With 18 or more digits before the point the cut keeps all 18: rec is already the
+        // general record.
+        return detail::GeneralText(rec, kFixedPrecision, exponentDigits, separator);
     }
     return detail::FixedText(rec, decimals, separator);
 }
