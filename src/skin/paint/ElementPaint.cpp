@@ -1,0 +1,231 @@
+#include "ElementPaint.h"
+
+#include "BitmapPrimitives.h"
+#include "BorderMask.h"
+#include "CornerImage.h"
+#include "Decorations.h"
+#include "Gradient.h"
+#include "ManagerAccess.h"
+#include "RectOps.h"
+#include "Texture.h"
+#include "sCommonData.h"
+
+#include "skin/data/LoadedSkin.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tornivex::paint {
+namespace {
+
+// The section's own look in one state, as PaintElementBackground resolves it.
+struct TOwnLook {
+    TColor C = clWhite;
+    int T = 0;   // transparency
+    int IP = 0;  // image share
+    int GP = 0;  // gradient share
+    const TsGradArray* Gradient = nullptr;
+    int Texture = -1;
+};
+
+void PaintGradientOrFill(TBitmap32& target, const TRect& rect, const TOwnLook& look) {
+    if (look.Gradient && !look.Gradient->empty()) PaintGradient(target, rect, *look.Gradient);
+    else FillPixels32(target, rect, look.C);
+}
+
+void FillOwnBackground(const TLoadedSkin& skin, const TOwnLook& look, const BackgroundSource& source,
+                       TBitmap32& target, const TRect& rect) {
+    bool textured = false;
+    if (look.IP > 0) {
+        const TBitmap32* image =
+            skin.IsValidImgIndex(look.Texture) ? skin.SourceOf(skin.ma[look.Texture]) : nullptr;
+        if (image) {
+            const TsMaskData& texture = skin.ma[look.Texture];
+            TRect uncovered = rect;
+            PaintTextureFrom(*image, target, uncovered, texture, texture.DrawMode, source);
+            textured = true;
+            if (uncovered != NothingUncovered) FillPixels32(target, uncovered, look.C);
+        } else {
+            FillPixels32(target, rect, look.C);
+        }
+    }
+    if (look.GP > 0) {
+        if (textured) {
+            TBitmap32 gradient(rect.Width(), rect.Height());
+            PaintGradientOrFill(gradient, BoundsOf(gradient), look);
+            BlendBitmapOver(target, gradient, std::clamp(look.IP * 255 / 100, 0, 255),
+                            TPoint{rect.Left, rect.Top});
+        } else {
+            PaintGradientOrFill(target, rect, look);
+        }
+    }
+    const int share = look.IP + look.GP;
+    if (share <= 0) {
+        TColor fill = look.C;
+        // A partly transparent section with nothing beneath it known keeps its own colour.
+        if (!source.HasBitmapBackground() && look.T != 0 && look.T != 100 && source.HasColor())
+            fill = BlendColors(look.C, source.Color, look.T / 100.0);
+        FillPixels32(target, rect, fill);
+    } else if (share < 100) {
+        BlendColorOver(target, rect, share, look.C);
+    }
+}
+
+// Puts what the parent shows under `rect` into the target: a copy of its bitmap at the shifted
+// position, or its colour (with its bordered bitmap's strips where the rectangle overlaps them).
+void PutParentBackground(TBitmap32& target, const TRect& rect, const BackgroundSource& source, TPoint offset) {
+    const int dx = source.OffsetX + offset.X, dy = source.OffsetY + offset.Y;
+    if (source.HasBitmapBackground()) {
+        if (source.Bmp != &target)
+            CopyRect(target, TPoint{rect.Left, rect.Top}, *source.Bmp, Offset(rect, dx, dy));
+        return;
+    }
+    FillPixels32(target, rect, source.Color);
+    const TRect& borders = source.FillRect;
+    if (!source.Bmp || borders == TRect{}) return;
+    const int w = source.Bmp->Width(), h = source.Bmp->Height();
+    const TRect inParent = Offset(rect, dx, dy);
+    for (const TRect& strip : {TRect{0, 0, borders.Left, h}, TRect{0, 0, w, borders.Top},
+                               TRect{w - borders.Right, 0, w, h}, TRect{0, h - borders.Bottom, w, h}}) {
+        const TRect part = Intersect(inParent, strip);
+        if (!part.IsEmpty()) CopyRect(target, TPoint{part.Left - dx, part.Top - dy}, *source.Bmp, part);
+    }
+}
+
+TOwnLook ResolveLook(const TsGenState& p, TColor customColor, int texture) {
+    TOwnLook look;
+    if (customColor == clFuchsia) {
+        look.C = p.Color;
+        look.T = p.Transparency;
+        if (look.T != 100) {
+            look.IP = p.ImagePercent;
+            look.GP = p.GradientPercent;
+            if (look.GP != 0) look.Gradient = &p.GradientArray;
+            if (look.IP > 0 && texture < 0) texture = p.TextureIndex;
+        }
+    } else {
+        look.C = customColor;
+    }
+    look.Texture = texture;
+    return look;
+}
+
+void DrawCornerImages(const TLoadedSkin& skin, const TsGeneralData& section, const BackgroundSource& source,
+                      int state, TBitmap32& target, const TRect& rect) {
+    const auto put = [&](int index, bool right, bool bottom) {
+        if (!skin.IsValidImgIndex(index)) return;
+        const TsMaskData& md = skin.ma[index];
+        const TBitmap32* image = skin.SourceOf(md);
+        if (!image) return;
+        const TPoint at{right ? rect.Right - MaskCellWidth(md) : rect.Left,
+                        bottom ? rect.Bottom - MaskCellHeight(md) : rect.Top};
+        DrawCornerImageFrom(*image, target, at, state, source, md, ciFullStrength);
+    };
+    put(section.ImgTL, false, false);
+    put(section.ImgTR, true, false);
+    put(section.ImgBL, false, true);
+    put(section.ImgBR, true, true);
+}
+
+// Paints everything but the colour filters; answers whether the filters may follow.
+bool PaintSection(const TLoadedSkin& skin, int skinIndex, const BackgroundSource& source, bool cornerFill,
+                  int state, TColor customColor, int hotTexture, int texture, TBitmap32& target,
+                  TPoint offset, const TRect& rect) {
+    if (!skin.IsValidSkinIndex(skinIndex) || !LiesInside(rect, target)) return false;
+    const TsGeneralData& section = skin.gd[static_cast<std::size_t>(skinIndex)];
+    const int s = LimitState(section, state);
+    PaintElementBackgroundIn(skin, skinIndex, source, s, customColor, hotTexture, texture, target, offset, rect);
+    const BackgroundSource shifted = ShiftedSource(source, offset);
+    DrawCornerImages(skin, section, shifted, s, target, rect);
+    const int border = section.BorderIndex;
+    const bool drawsBorder = skin.IsValidImgIndex(border) &&
+                             !(s == 0 && (skin.ma[static_cast<std::size_t>(border)].DrawMode & bmNotInNormal));
+    if (drawsBorder) DrawBorderMask(target, rect, shifted, cornerFill, s, skin.ma[static_cast<std::size_t>(border)]);
+    return drawsBorder || section.Props[static_cast<std::size_t>(PropertySetOf(section, s))].Transparency == 0;
+}
+
+}  // namespace
+
+int LimitState(const TsGeneralData& section, int state) {
+    return std::max(0, std::min(state, section.States - 1));
+}
+
+int PropertySetOf(const TsGeneralData& section, int state) {
+    return std::min(LimitState(section, state), 1);
+}
+
+void PaintElementBackgroundIn(const TLoadedSkin& skin, int skinIndex, const BackgroundSource& source,
+                              int state, TColor customColor, int hotTexture, int texture,
+                              TBitmap32& target, TPoint offset, const TRect& rect) {
+    if (!skin.IsValidSkinIndex(skinIndex) || rect.IsEmpty() || !LiesInside(rect, target)) return;
+    const TsGeneralData& section = skin.gd[static_cast<std::size_t>(skinIndex)];
+    const int s = LimitState(section, state);
+    const TsGenState& p = section.Props[static_cast<std::size_t>(PropertySetOf(section, s))];
+    const TOwnLook look = ResolveLook(p, customColor, texture);
+    const BackgroundSource shifted = ShiftedSource(source, offset);
+
+    if (source.HasBitmapBackground() || source.HasColor()) {
+        if (look.T == 0) {
+            FillOwnBackground(skin, look, shifted, target, rect);
+        } else if (look.T == 100) {
+            PutParentBackground(target, rect, source, offset);
+        } else if (source.HasBitmapBackground() || look.IP + look.GP != 0) {
+            TBitmap32 own(rect.Width(), rect.Height());
+            FillOwnBackground(skin, look, ShiftedSource(shifted, TPoint{rect.Left, rect.Top}), own, BoundsOf(own));
+            PutParentBackground(target, rect, source, offset);
+            const int t = static_cast<int>(std::nearbyint(look.T * 2.55));
+            BlendBitmapOver(target, own, t, TPoint{rect.Left, rect.Top});
+        } else {
+            FillPixels32(target, rect, BlendColors(source.Color, look.C, look.T / 100.0));
+        }
+    } else {
+        FillOwnBackground(skin, look, shifted, target, rect);
+    }
+
+    // A masked texture of mode 10 is laid over everything.
+    if (texture < 0) texture = p.TextureIndex;
+    const int overlay = s == 0 || hotTexture < 0 ? texture : hotTexture;
+    if (!skin.IsValidImgIndex(overlay)) return;
+    const TsMaskData& md = skin.ma[static_cast<std::size_t>(overlay)];
+    const TBitmap32* image = skin.SourceOf(md);
+    if (image && md.MaskType > 0 && md.DrawMode == 10) {
+        TRect area = rect;
+        PaintTextureFrom(*image, target, area, md, 10, shifted);
+    }
+}
+
+void PaintElementIn(const TLoadedSkin& skin, int skinIndex, const BackgroundSource& source,
+                    bool cornerFill, int state, TColor customColor, int hotTexture, int texture,
+                    TBitmap32& target, TPoint offset, const TRect& rect) {
+    PaintSection(skin, skinIndex, source, cornerFill, state, customColor, hotTexture, texture, target,
+                 offset, rect);
+}
+
+void PaintElementBackground(int skinIndex, const BackgroundSource& source, int state,
+                            TColor customColor, int hotTexture, int texture,
+                            const TsSkinManager* manager, TBitmap32& target, TPoint offset,
+                            const TRect& rect) {
+    if (const TLoadedSkin* skin = LoadedSkinOf(ManagerOrDefault(manager)))
+        PaintElementBackgroundIn(*skin, skinIndex, source, state, customColor, hotTexture, texture,
+                                 target, offset, rect);
+}
+
+void PaintElementByIndex(int skinIndex, const BackgroundSource& source, bool cornerFill, int state,
+                         const TsSkinManager* manager, TBitmap32& target, TPoint offset,
+                         const TRect& rect) {
+    if (const TLoadedSkin* skin = LoadedSkinOf(ManagerOrDefault(manager)))
+        PaintElementIn(*skin, skinIndex, source, cornerFill, state, clFuchsia, -1, -1, target, offset, rect);
+}
+
+void PaintElement(const TsCommonData& data, const BackgroundSource& source, bool cornerFill,
+                  int state, TBitmap32& target, TPoint offset, const TRect& rect) {
+    const TLoadedSkin* skin = LoadedSkinOf(data.SkinManager());
+    if (!skin) return;
+    const TColor custom = data.FCustomColor ? ColorToRGB(data.OwnerColor) : clFuchsia;
+    const bool filtersFollow = PaintSection(*skin, data.SkinIndex, source, cornerFill, state, custom,
+                                            data.HotTexture, data.Texture, target, offset, rect);
+    // Of the colour filters only saturation has a formula here; hue offset and tone are unused.
+    if (filtersFollow && data.FSaturation != 0) ApplySaturation(target, data.FSaturation);
+}
+
+}  // namespace tornivex::paint
