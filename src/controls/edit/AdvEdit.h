@@ -5,11 +5,13 @@
 // rules/ (no widgets); this class wires them to keyboard, mouse, clipboard and focus.
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include <QClipboard>
 #include <QColor>
 #include <QFont>
 #include <QLineEdit>
+#include <QMenu>
 #include <QString>
 
 #include "AffixText.h"
@@ -196,6 +198,7 @@ private:
     void PostKeyToParent(int key);
     void PasteText(const QString& clipboardText);
     void KeepSelectionInValue();
+    std::unique_ptr<QMenu> CreateContextMenu();
 
     // Focus and look, in AdvEditFocus.cpp and AdvEditLook.cpp.
     void DoEnter();
@@ -210,6 +213,7 @@ private:
     edit::ValueField value_;
     bool loading_ = true;
     bool validating_ = false;
+    bool entered_ = false;  // the focus-gained procedure ran and the field was not left since
     bool swallowNextChange_ = false;
     QString origText_;
 

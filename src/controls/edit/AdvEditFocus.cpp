@@ -1,5 +1,6 @@
-// TAdvEdit: what happens when the field gets and loses the focus. Only real moves of the focus
-// between controls count: the window losing activation or a popup menu opening runs neither.
+// TAdvEdit: what happens when the field gets and loses the focus. The procedures follow the
+// control that is active in its window: the window losing and regaining activation, or a popup
+// menu opening and closing, neither leaves nor re-enters the field.
 #include <QFocusEvent>
 
 #include "AdvEdit.h"
@@ -8,21 +9,25 @@
 namespace tornivex {
 namespace {
 
-bool MovesBetweenControls(const QFocusEvent& event) {
-    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+bool WindowOrPopupSwitch(const QFocusEvent& event) {
+    return event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason;
 }
 
 }  // namespace
 
 void TAdvEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (loading_ || !MovesBetweenControls(*event)) return;
+    // A window activated for the first time gives the field the focus with the window's reason:
+    // that is an entry; getting the focus back after a deactivation is not.
+    if (loading_ || entered_) return;
+    entered_ = true;
     platform::RunGuarded([this] { DoEnter(); });
 }
 
 void TAdvEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (loading_ || !MovesBetweenControls(*event)) return;
+    if (loading_ || !entered_ || WindowOrPopupSwitch(*event)) return;
+    entered_ = false;
     platform::RunGuarded([this] { DoExit(); });
 }
 

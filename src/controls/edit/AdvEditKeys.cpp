@@ -1,5 +1,7 @@
 // TAdvEdit: keys, typed characters, mouse and pasting. The caret and the selection stay inside
 // the value; the suffix (and prefix) can be neither entered nor deleted.
+#include <memory>
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -235,21 +237,52 @@ void TAdvEdit::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TAdvEdit::contextMenuEvent(QContextMenuEvent* event) {
-    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    // Paste and Select All of the standard menu follow this field's rules.
-    for (QAction* action : menu->actions()) {
-        const QString name = action->objectName();
-        if (name == QLatin1String("edit-paste")) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this,
-                    [this] { platform::RunGuarded([this] { PasteFromClipboard(); }); });
-        } else if (name == QLatin1String("select-all")) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, [this] { SelectAll(); });
-        }
-    }
+    const std::unique_ptr<QMenu> menu = CreateContextMenu();
     menu->exec(event->globalPos());
     event->accept();
+}
+
+// The platform's edit menu, with Paste and Select All following this field's rules.
+std::unique_ptr<QMenu> TAdvEdit::CreateContextMenu() {
+    auto menu = std::make_unique<QMenu>();
+    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText();
+    const bool visibleText = echoMode() == QLineEdit::Normal;
+    const auto add = [&](const char* name, const QString& label, QKeySequence::StandardKey key,
+                         bool enabled, auto handler) {
+        const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+        QAction* action =
+            menu->addAction(shortcut.isEmpty() ? label : label + u'\t' + shortcut);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    add("edit-undo", QLineEdit::tr("&Undo"), QKeySequence::Undo, editable && isUndoAvailable(),
+        [this] { undo(); });
+    add("edit-redo", QLineEdit::tr("&Redo"), QKeySequence::Redo, editable && isRedoAvailable(),
+        [this] { redo(); });
+    menu->addSeparator();
+    add("edit-cut", QLineEdit::tr("Cu&t"), QKeySequence::Cut, editable && selected && visibleText,
+        [this] {
+            KeepSelectionInValue();
+            cut();
+            value_.SetModified(true);
+        });
+    add("edit-copy", QLineEdit::tr("&Copy"), QKeySequence::Copy, selected && visibleText,
+        [this] { copy(); });
+    add("edit-paste", QLineEdit::tr("&Paste"), QKeySequence::Paste,
+        editable && !QGuiApplication::clipboard()->text().isEmpty(),
+        [this] { platform::RunGuarded([this] { PasteFromClipboard(); }); });
+    add("edit-delete", QLineEdit::tr("Delete"), QKeySequence::UnknownKey, editable && selected,
+        [this] {
+            KeepSelectionInValue();
+            del();
+            value_.SetModified(true);
+        });
+    menu->addSeparator();
+    add("select-all", QLineEdit::tr("Select All"), QKeySequence::SelectAll, !Text().isEmpty(),
+        [this] { SelectAll(); });
+    return menu;
 }
 
 void TAdvEdit::PasteFromClipboard(QClipboard::Mode mode) {
