@@ -62,21 +62,6 @@ void BigUInt::ShiftLeft(int bits) {
     while (size_ > 0 && limbs_[size_ - 1] == 0) --size_;
 }
 
-void BigUInt::Add(const BigUInt& other) {
-    const size_t n = size_ > other.size_ ? size_ : other.size_;
-    CheckRoom(n + 1);
-    uint64_t carry = 0;
-    for (size_t i = 0; i < n; ++i) {
-        const uint64_t a = i < size_ ? limbs_[i] : 0;
-        const uint64_t b = i < other.size_ ? other.limbs_[i] : 0;
-        const u128 sum = static_cast<u128>(a) + b + carry;
-        limbs_[i] = static_cast<uint64_t>(sum);
-        carry = static_cast<uint64_t>(sum >> 64);
-    }
-    size_ = n;
-    if (carry != 0) limbs_[size_++] = carry;
-}
-
 void BigUInt::Subtract(const BigUInt& smallerOrEqual) {
     uint64_t borrow = 0;
     for (size_t i = 0; i < size_; ++i) {

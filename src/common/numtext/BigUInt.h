@@ -17,7 +17,6 @@ public:
     void MultiplyBy(uint64_t factor);
     void MultiplyByPowerOfFive(int exponent);
     void ShiftLeft(int bits);
-    void Add(const BigUInt& other);
     void Subtract(const BigUInt& smallerOrEqual);
     BigUInt Times(uint64_t factor) const;
 

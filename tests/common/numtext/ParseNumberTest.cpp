@@ -110,6 +110,15 @@ TEST(ParseNumberSeparator, OnlyTheDecimalSeparatorMarksThePoint) {
     EXPECT_EQ(ParseNumber(u"1,000"), 1.0L);
 }
 
+TEST(ParseNumberSeparator, MessageQuotesTheWholeTextUnchanged) {
+    try {
+        ParseNumber(u" 1.8\u00B0 ");
+        ADD_FAILURE() << "accepted";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), u"' 1.8\u00B0 ' is not a valid floating point value");
+    }
+}
+
 TEST(ParseNumberSeparator, HugeDigitCountsFailOrVanishCleanly) {
     // So many digits that the accumulated value itself overflows.
     Extended value = 1;

@@ -2,7 +2,21 @@
 """Writes the reference vectors for the number text tests.
 
 Everything here is exact rational arithmetic (fractions.Fraction) on the 80-bit extended format
-modelled from first principles; no code of the program is used. Run it from anywhere:
+modelled from first principles; no code of the program is used.
+
+Number to text: the exact value of the bit pattern, its first 18 significant digits rounded to
+nearest with ties to even, then the half-up cut and the text rules of the general format
+(15 digits, "%g") and of the fixed format ("%.3f", "%.8f").
+
+Text to number, the conversion's own procedure with every operation rounded to the 64-bit
+significand (nearest, ties to even, gradual underflow, overflow to infinity):
+  - each digit: v = round(v * 10), then v = round(v + digit);
+  - k = exponent - digits after the separator, a = |k|;
+  - low = round(10^(a mod 32) * 10^(32 * ((a div 32) mod 16))) from correctly rounded constants;
+  - v = round(v * low) (round(v / low) when k < 0), then the same with 10^(512 * (a div 512));
+  - |k| >= 5120: infinity (zero when dividing); an overflowing digit accumulation fails.
+
+Run it from anywhere:
 
     python3 tests/common/numtext/make_reference_vectors.py
 
