@@ -1,5 +1,7 @@
 #include "DecimalDigits.h"
 
+#include <algorithm>
+
 #include "DecimalExpansion.h"
 #include "Float80.h"
 
@@ -65,8 +67,9 @@ TFloatRec DecimalDigits(Extended value, int precision, int decimals) {
         digits /= 10;
     }
 
+    // Cut after `precision` significant digits, or earlier after `decimals` fraction digits.
     const int cut = decimals >= kUnlimitedDecimals ? precision
-                    : (exact.exponent + decimals < precision ? exact.exponent + decimals : precision);
+                                                   : std::min(exact.exponent + decimals, precision);
     if (cut < 0) return Zero();
     CutHalfUp(rec, cut);
     DropTrailingZeros(rec);
