@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace tornivex {
@@ -45,6 +46,27 @@ int BmpBitCount(const QByteArray& bytes) {
                                (quint32(p[17]) << 24);
     const int offset = headerSize == 12 ? 24 : 28;
     return int(p[offset]) | (int(p[offset + 1]) << 8);
+}
+
+// An uncompressed BMP must hold all the rows its header announces; Qt would fill a short file
+// with zeros, which hides a broken image.
+bool BmpHasAllRows(const QByteArray& bytes) {
+    if (bytes.size() < 26) return false;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    auto u16 = [&](int o) { return quint32(p[o]) | (quint32(p[o + 1]) << 8); };
+    auto u32 = [&](int o) { return u16(o) | (u16(o + 2) << 16); };
+    const quint32 offBits = u32(10);
+    const quint32 headerSize = u32(14);
+    qint64 width = 0, height = 0, bits = 0, compression = 0;
+    if (headerSize == 12) {
+        width = u16(18), height = u16(20), bits = u16(24);
+    } else {
+        if (bytes.size() < 34) return false;
+        width = qint32(u32(18)), height = qint32(u32(22)), bits = u16(28), compression = u32(30);
+    }
+    if (compression != 0 && compression != 3) return true; // run-length data: Qt checks it
+    const qint64 stride = (std::abs(width) * bits + 31) / 32 * 4;
+    return qint64(bytes.size()) >= qint64(offBits) + stride * std::abs(height);
 }
 
 TBitmap32Ptr FinishOpaque(const QImage& image) {
@@ -94,6 +116,7 @@ TBitmap32Ptr DecodeSkinImage(const QByteArray& bytes, const QString& referenceNa
                              bool premultiplyPng) {
     switch (KindOf(referenceName)) {
     case ImageKind::Bmp: {
+        if (!BmpHasAllRows(bytes)) return nullptr;
         const QImage image = Decode(bytes, "bmp");
         if (image.isNull()) return nullptr;
         if (BmpBitCount(bytes) == 32)
@@ -116,6 +139,7 @@ TBitmap32Ptr DecodeSkinImage(const QByteArray& bytes, const QString& referenceNa
 }
 
 TBitmap32Ptr DecodeMasterBitmap(const QByteArray& bytes) {
+    if (!BmpHasAllRows(bytes)) return nullptr;
     const QImage image = Decode(bytes, "bmp");
     if (image.isNull()) return nullptr;
     if (BmpBitCount(bytes) == 32) return std::make_shared<TBitmap32>(BitmapFromImage(image));

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include "OptionsReader.h"
+#include "OptionsText.h"
+#include "SkinColor.h"
+
+namespace tornivex {
+namespace {
+
+TEST(OptionsText, SyntaxOfSectionsEntriesAndComments) {
+    const TSkinOptions o = TSkinOptions::Parse(
+        "IGNORED=1\r\n"
+        "  [ FIRST ]  \r\n"
+        "; comment=1\n"
+        "\tKEY = value with = sign \r"
+        "KEY=second\n"
+        "NOVALUE\n"
+        "\n"
+        "[SECOND]\n"
+        "a=1\n"
+        "[FIRST]\n"
+        "KEY=from duplicate\n");
+    ASSERT_EQ(o.SectionCount(), 3);
+    EXPECT_EQ(o.SectionAt(0).Name, "FIRST");
+    EXPECT_EQ(o.IndexOfSection("FIRST"), 0); // the first of two equally named sections
+    EXPECT_EQ(o.IndexOfSection("first"), -1);
+    EXPECT_EQ(o.Value("FIRST", "KEY"), "value with = sign"); // first occurrence counts
+    EXPECT_EQ(o.Value("FIRST", "NOVALUE"), "");
+    EXPECT_EQ(o.Value("FIRST", "; comment"), std::nullopt);
+    EXPECT_EQ(o.Value("FIRST", "IGNORED"), std::nullopt);
+    EXPECT_EQ(o.Value("SECOND", "a"), "1");
+    EXPECT_EQ(o.Value("SECOND", "A"), std::nullopt);
+    EXPECT_EQ(o.SectionAt(0).Keys, (std::vector<QString>{"KEY", "NOVALUE"}));
+    EXPECT_EQ(o.Value(7, "KEY"), std::nullopt);
+}
+
+TEST(OptionsText, IntegerNotation) {
+    EXPECT_EQ(ParseSkinInteger(u"13353918"), 13353918);
+    EXPECT_EQ(ParseSkinInteger(u"-16777201"), SystemColor(COLOR_BTNFACE));
+    EXPECT_EQ(ParseSkinInteger(u"0xFF00000F"), SystemColor(COLOR_BTNFACE));
+    EXPECT_EQ(ParseSkinInteger(u"0X1f"), 31);
+    EXPECT_EQ(ParseSkinInteger(u"2147483647"), 2147483647);
+    EXPECT_EQ(ParseSkinInteger(u"-2147483648"), -2147483647 - 1);
+    for (const char16_t* bad : {u"", u"-", u"N/A", u"12a", u"0x", u"2147483648", u"0x100000000", u" 1", u"1.5"})
+        EXPECT_EQ(ParseSkinInteger(bad), std::nullopt) << QString::fromUtf16(bad).toStdString();
+}
+
+class OptionsReaderTest : public ::testing::Test {
+protected:
+    TSkinOptions options = TSkinOptions::Parse(
+        "[BUTTON]\nCOLOR=100\nSTATES=2\nFLAG=TRUE\nSYS=-16777201\nNEG=-1\nGRADIENTDATA=1;2;3;4;5\n"
+        "[CHILD]\nPARENTCLASS=BUTTON\nCOLOR=N/A\nNEG=-1\nFLAG=false\n"
+        "[GRANDCHILD]\nPARENTCLASS=CHILD\nGLOW=300\n"
+        "[SELF]\nPARENTCLASS=SELF\n"
+        "[LOOPA]\nPARENTCLASS=LOOPB\n[LOOPB]\nPARENTCLASS=LOOPA\n"
+        "[NA]\nPARENTCLASS=N/A\n");
+    TSkinOptionsReader reader{options};
+    int Section(const char* name) { return options.IndexOfSection(name); }
+};
+
+TEST_F(OptionsReaderTest, IntegersFollowTheParentChainAndResolveSystemColours) {
+    EXPECT_EQ(reader.ReadInt(Section("BUTTON"), "COLOR", 7), 100);
+    EXPECT_EQ(reader.ReadInt(Section("CHILD"), "COLOR", 7), 100);      // "N/A" counts as absent
+    EXPECT_EQ(reader.ReadInt(Section("GRANDCHILD"), "STATES", 3), 2);  // two levels up
+    EXPECT_EQ(reader.ReadInt(Section("BUTTON"), "SYS", 0), SystemColor(COLOR_BTNFACE)); // own value kept
+    EXPECT_EQ(reader.ReadInt(Section("CHILD"), "SYS", 0), ColorToRGB(SystemColor(COLOR_BTNFACE)));
+    EXPECT_EQ(reader.ReadInt(Section("CHILD"), "NEG", 9), 9); // -1 everywhere gives the default
+    EXPECT_EQ(reader.ReadInt(Section("GRANDCHILD"), "GLOW", 0, 255), 255);
+    EXPECT_EQ(reader.ReadInt(Section("GRANDCHILD"), "GLOW", 0), 300);
+}
+
+TEST_F(OptionsReaderTest, TextAndBooleanReads) {
+    EXPECT_EQ(reader.ReadText(Section("GRANDCHILD"), "GRADIENTDATA", " "), "1;2;3;4;5");
+    EXPECT_TRUE(reader.ReadBool(Section("GRANDCHILD"), "FLAG", false) == false); // CHILD's "false"
+    EXPECT_TRUE(reader.ReadBool(Section("BUTTON"), "FLAG", false));
+    EXPECT_TRUE(reader.ReadBool(Section("SELF"), "MISSING", true));
+    EXPECT_EQ(reader.ReadDirectInt(Section("CHILD"), "COLOR", 5), 5); // no inheritance
+}
+
+TEST_F(OptionsReaderTest, ChainsEndAtSelfPlaceholderAndLoops) {
+    EXPECT_EQ(reader.ParentOf(Section("SELF")), -1);
+    EXPECT_EQ(reader.ParentOf(Section("NA")), -1);
+    EXPECT_EQ(reader.ParentOf(Section("CHILD")), Section("BUTTON"));
+    // A loop through two sections ends as "not found" instead of recursing forever.
+    EXPECT_EQ(reader.ReadInt(Section("LOOPA"), "COLOR", 42), 42);
+    EXPECT_EQ(reader.ReadText(Section("LOOPB"), "X", "d"), "d");
+}
+
+TEST(OptionsText, CommonSectionsOverrideAndExtend) {
+    TSkinOptions skin = TSkinOptions::Parse("[BUTTON]\nSTATES=3\nCOLOR=1\n");
+    skin.OverrideWith(TSkinOptions::Parse("[BUTTON]\nSTATES=1\nGLOW=2\n[NEWBTN]\nPARENTCLASS=BUTTON\n"));
+    EXPECT_EQ(skin.Value("BUTTON", "STATES"), "1");
+    EXPECT_EQ(skin.Value("BUTTON", "COLOR"), "1");
+    EXPECT_EQ(skin.Value("BUTTON", "GLOW"), "2");
+    EXPECT_EQ(skin.IndexOfSection("NEWBTN"), 1);
+}
+
+} // namespace
+} // namespace tornivex
