@@ -1,0 +1,76 @@
+#include "CalcFields.h"
+
+#include "PasteRules.h"
+
+namespace tornivex::calc {
+namespace {
+
+struct FieldDesign {
+    TAdvEditType type;
+    int16_t precision;
+    TPrecisionDisplay display;
+    const char16_t* suffix;
+    const char16_t* text;
+};
+
+// The window's stored properties of the four fields.
+constexpr std::array<FieldDesign, 4> kDesigns = {{
+    {etFloat, 3, pdShortest, u"\u00B0", u"1.8"},
+    {etNumeric, 0, pdNormal, u"", u"10"},
+    {etFloat, 8, pdShortest, u"", u"40"},
+    {etFloat, 8, pdShortest, u"", u"1"},
+}};
+
+constexpr std::array<FieldDescription, 4> kDescriptions = {{
+    {"degED1", "step angle"},
+    {"edMicro", "micro-step division"},
+    {"edR1", "gear ratio, motor side"},
+    {"edR2", "gear ratio, axis side"},
+}};
+
+}  // namespace
+
+const FieldDescription& DescribeField(FieldId id) { return kDescriptions[static_cast<size_t>(id)]; }
+
+CalcFields::CalcFields(std::function<void(const std::exception&)> errorShown)
+    : errorShown_(std::move(errorShown)) {
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        const FieldDesign& design = kDesigns[i];
+        edit::ValueField& value = fields_[i].value;
+        if (design.type != etString) value.SetEditType(design.type);
+        if (design.precision != 0) value.SetPrecision(design.precision);
+        if (design.display != pdNormal) value.SetPrecisionDisplay(design.display);
+        if (*design.suffix != 0) value.SetSuffix(design.suffix);
+        value.WriteText(design.text);
+    }
+}
+
+void CalcFields::Guarded(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const std::exception& error) {
+        errorShown_(error);
+    }
+}
+
+bool CalcFields::PutArgument(FieldId id, const std::u16string& text) {
+    edit::ValueField& value = At(id).value;
+    // The emptied field: only its prefix and suffix are left, the caret at the value's start.
+    At(id).display.SetRawText(value.Settings().Prefix + value.Settings().Suffix);
+    const std::u16string pasted = edit::ClipboardLine(text);
+    const std::u16string candidate = edit::BuildPasteCandidate(u"", 0, 0, pasted);
+    const edit::PasteVerdict verdict = edit::JudgePaste(value.Settings(), candidate, pasted, u"");
+    if (verdict.action == edit::PasteAction::Refuse) return false;
+    Guarded([&] { value.WritePaste(verdict); });
+    Guarded([&] { value.LeaveFormatting(); });
+    return true;
+}
+
+std::u16string CalcFields::DisplayedText(FieldId id) const { return At(id).display.DisplayedText(); }
+
+double CalcFields::StepAngle() { return At(FieldId::degED1).value.ReadFloatValue(); }
+std::u16string CalcFields::MicroText() { return At(FieldId::edMicro).value.ReadText(); }
+std::u16string CalcFields::R1Text() { return At(FieldId::edR1).value.ReadText(); }
+std::u16string CalcFields::R2Text() { return At(FieldId::edR2).value.ReadText(); }
+
+}  // namespace tornivex::calc

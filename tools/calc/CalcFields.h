@@ -1,0 +1,54 @@
+#pragma once
+// The main window's four input fields without the window: the same edit types, precisions,
+// suffix and design texts, loaded in the window's order, with the same value rules. Each
+// command-line argument goes into its field the way a paste into the emptied field does, and the
+// field is then left, so its leave formatting runs exactly as when the user clicks "Calculate".
+#include <array>
+#include <functional>
+#include <string>
+
+#include "PlainFieldDisplay.h"
+#include "TuningCalculation.h"
+#include "ValueField.h"
+
+namespace tornivex::calc {
+
+// In command-line order: step angle, division, R1, R2.
+enum class FieldId { degED1, edMicro, edR1, edR2 };
+
+struct FieldDescription {
+    const char* name;     // the window's field name
+    const char* meaning;  // what the user types there
+};
+
+const FieldDescription& DescribeField(FieldId id);
+
+class CalcFields : public TuningInputs {
+public:
+    // errorShown receives every error the window's error display would show while the fields
+    // are filled and left (an overflow when a pasted number is read back).
+    explicit CalcFields(std::function<void(const std::exception&)> errorShown);
+
+    // False when the field refuses the text as a paste.
+    bool PutArgument(FieldId id, const std::u16string& text);
+    std::u16string DisplayedText(FieldId id) const;
+
+    double StepAngle() override;
+    std::u16string MicroText() override;
+    std::u16string R1Text() override;
+    std::u16string R2Text() override;
+
+private:
+    struct Field {
+        edit::PlainFieldDisplay display;
+        edit::ValueField value{display};
+    };
+    Field& At(FieldId id) { return fields_[static_cast<size_t>(id)]; }
+    const Field& At(FieldId id) const { return fields_[static_cast<size_t>(id)]; }
+    void Guarded(const std::function<void()>& body);
+
+    std::array<Field, 4> fields_;
+    std::function<void(const std::exception&)> errorShown_;
+};
+
+}  // namespace tornivex::calc

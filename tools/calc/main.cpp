@@ -1,0 +1,16 @@
+// tornivex-calc: the calculator's arithmetic and field rules from the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include <QLocale>
+
+#include "CalcRun.h"
+#include "PlatformLocale.h"
+
+int main(int argc, char** argv) {
+    // The separators come from the user's regional settings, as in the window.
+    tornivex::platform::ApplyLocaleSettings(QLocale::system());
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return tornivex::calc::RunCalculator(args, std::cout, std::cerr);
+}
