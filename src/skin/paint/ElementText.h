@@ -1,0 +1,41 @@
+#pragma once
+// Caption text of skinned controls: the section's font colour with its contour colours and an
+// optional glow, or the platform's plain and embossed text when the control is not skinned.
+
+#include "skin/data/Bitmap32.h"
+#include "skin/data/Geometry.h"
+#include "skin/data/SkinColor.h"
+
+#include <QFont>
+#include <QString>
+
+#include <cstdint>
+
+namespace tornivex {
+class TsCommonData;
+}
+
+namespace tornivex::paint {
+
+// The record skin command 66 fills in: the section whose font colours a child's text uses.
+struct TacFontSectionAnswer {
+    int SkinIndex = -1;
+};
+
+// Where the text goes: a bitmap and the canvas font with its colour (used for custom fonts and
+// for controls that are not skinned).
+struct TTextCanvas {
+    TBitmap32& Target;
+    QFont Font;
+    TColor FontColor = clBlack;
+};
+
+// Draws `text` into `rect` with the platform text format `flags`. `hot` picks property set 1.
+void WriteElementText(TTextCanvas& canvas, const QString& text, bool enabled, bool hot,
+                      const TsCommonData& data, std::uint32_t flags, const TRect& rect);
+
+// The section whose colours a control's text uses: its own, or for the skin's menu item, check
+// box, transparent, group box and web button sections the one its parent names (command 66).
+int FontSectionOf(const TsCommonData& data);
+
+}  // namespace tornivex::paint
