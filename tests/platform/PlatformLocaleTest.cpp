@@ -25,7 +25,7 @@ TEST(PlatformLocale, WatcherRereadsOnLocaleChange) {
     static int argc = 1;
     static char name[] = "platform_tests";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QCoreApplication> app;
+    std::unique_ptr<QCoreApplication> app;  // outlives the watcher declared below
     if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
     ScopedFormatSettings restore(u'.', u',');
     QLocale current(QLocale::English, QLocale::UnitedStates);
