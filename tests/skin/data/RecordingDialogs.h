@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include "SkinDialogs.h"
 
 namespace tornivex::testing {
@@ -17,11 +19,13 @@ public:
     void ShowError(const QString& text, const QString& caption) override {
         errors << text;
         errorCaptions << caption;
+        if (onError) onError();
     }
     void ShowMessage(const QString& text) override { messages << text; }
     void ShowWarning(const QString& text) override { warnings << text; }
 
     QStringList errors, errorCaptions, messages, warnings;
+    std::function<void()> onError; // runs while the error box would be open
 
 private:
     ISkinDialogs* previous_;
