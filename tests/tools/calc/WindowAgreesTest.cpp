@@ -1,0 +1,126 @@
+// The command-line calculator and the main window, given the same four values, show the same:
+// the window is driven through real key events (empty each field, paste the value, move on),
+// then "Calculate" is clicked; the result lines it changed and the error messages it showed must
+// equal what tornivex-calc prints.
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QStyleFactory>
+#include <QTest>
+
+#include "CalcRun.h"
+#include "Fonts.h"
+#include "LocaleSettings.h"
+#include "TApplication.h"
+#include "Unit1.h"
+
+namespace tornivex::calc {
+namespace {
+
+struct Shown {
+    std::vector<std::string> lines;   // result lines that changed, in window order
+    std::vector<std::string> errors;  // messages of the error display, in order
+};
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
+class WindowAgrees : public ::testing::TestWithParam<std::vector<std::string>> {
+protected:
+    static void SetUpTestSuite() {
+        if (QCoreApplication::instance()) return;
+        static int argc = 1;
+        static char name[] = "calc-window-tests";
+        static char* argv[] = {name, nullptr};
+        static platform::TApplication app(argc, argv);
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        platform::RegisterInterfaceFont();
+        app.SetTitle(QStringLiteral("Tornivex"));
+    }
+
+    Shown InWindow(const std::vector<std::string>& values) {
+        Shown shown;
+        platform::TApplication::Instance()->SetErrorPresenter(
+            [&](QWidget*, const QString&, const QString& text) { shown.errors.push_back(text.toStdString()); });
+        TForm1 form;
+        form.show();
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        const std::vector<platform::TLabel*> labels = {form.Label1, form.Label4, form.Label10,
+                                                       form.Label12, form.Label13};
+        std::vector<QString> before;
+        for (const auto* label : labels) before.push_back(label->Caption());
+
+        const std::vector<TAdvEdit*> fields = {form.degED1, form.edMicro, form.edR1, form.edR2};
+        for (size_t i = 0; i < fields.size(); ++i) {
+            TAdvEdit* field = fields[i];
+            field->setFocus(Qt::TabFocusReason);
+            field->SelectAll();
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QGuiApplication::clipboard()->setText(QString::fromStdString(values[i]));
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        }
+        QTest::mouseClick(form.sButton1, Qt::LeftButton);
+
+        for (size_t i = 0; i < labels.size(); ++i)
+            if (labels[i]->Caption() != before[i]) shown.lines.push_back(labels[i]->Caption().toStdString());
+        platform::TApplication::Instance()->SetErrorPresenter(nullptr);
+        return shown;
+    }
+
+    static Shown OnCommandLine(const std::vector<std::string>& values) {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = RunCalculator(values, out, err);
+        EXPECT_NE(status, kUsageError) << err.str();
+        return {SplitLines(out.str()), SplitLines(err.str())};
+    }
+
+    void ExpectAgreement() {
+        const std::vector<std::string>& values = GetParam();
+        const Shown window = InWindow(values);
+        const Shown cli = OnCommandLine(values);
+        EXPECT_EQ(cli.lines, window.lines);
+        EXPECT_EQ(cli.errors, window.errors);
+    }
+};
+
+TEST_P(WindowAgrees, DotSeparator) {
+    ScopedFormatSettings locale(u'.', u',');
+    ExpectAgreement();
+}
+
+TEST_P(WindowAgrees, CommaSeparator) {
+    ScopedFormatSettings locale(u',', u'.');
+    ExpectAgreement();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, WindowAgrees,
+    ::testing::Values(std::vector<std::string>{"1.8", "10", "40", "1"},
+                      std::vector<std::string>{"1.8", "16", "90", "1"},
+                      std::vector<std::string>{"0.9", "8", "36", "1"},
+                      std::vector<std::string>{"1.8", "10", "40", "3"},
+                      std::vector<std::string>{"1,8", "10", "40", "3"},
+                      std::vector<std::string>{"1.23456", "10", "40", "1"},
+                      std::vector<std::string>{"0.72", "2147483647", "1,234.5", "7"},
+                      std::vector<std::string>{"0", "10", "40", "1"},
+                      std::vector<std::string>{"0.0004", "10", "40", "1"},
+                      std::vector<std::string>{"1.8", "12345678901", "40", "1"},
+                      std::vector<std::string>{"1.8", "0", "40", "1"},
+                      std::vector<std::string>{"1.8", "10", "40", "0"},
+                      std::vector<std::string>{"1.8", "10", "0", "0"},
+                      std::vector<std::string>{"1" + std::string(400, '0'), "10", "40", "1"},
+                      std::vector<std::string>{"15", "10", "0.123456789", "1" + std::string(330, '0')}));
+
+}  // namespace
+}  // namespace tornivex::calc
