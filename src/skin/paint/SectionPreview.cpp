@@ -1,0 +1,77 @@
+#include "SectionPreview.h"
+
+#include "BitmapImage.h"
+#include "BitmapPrimitives.h"
+#include "ElementPaint.h"
+#include "ElementText.h"
+#include "ManagerAccess.h"
+#include "RectOps.h"
+#include "sCommonData.h"
+
+#include "platform/text/TextFormat.h"
+#include "skin/data/LoadedSkin.h"
+#include "skin/data/SkinPalette.h"
+#include "skin/data/sSkinManager.h"
+
+namespace tornivex::paint {
+namespace {
+
+constexpr int MaxPreviewSide = 8192;
+
+std::optional<TBitmap32> Fail(QString* error, const QString& message) {
+    if (error) *error = message;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<TBitmap32> RenderSectionPreview(const TsSkinManager& manager, const TSectionPreview& preview,
+                                              QString* error) {
+    const TLoadedSkin* skin = LoadedSkinOf(&manager);
+    if (!skin) return Fail(error, QStringLiteral("no skin is loaded"));
+    if (preview.Width <= 0 || preview.Height <= 0 || preview.Width > MaxPreviewSide ||
+        preview.Height > MaxPreviewSide)
+        return Fail(error, QStringLiteral("size %1 x %2 is not between 1 and %3")
+                               .arg(preview.Width).arg(preview.Height).arg(MaxPreviewSide));
+    const int index = skin->GetSkinIndex(preview.Section);
+    if (index < 0) return Fail(error, QStringLiteral("the skin has no section \"%1\"").arg(preview.Section));
+    int parentIndex = -1;
+    if (!preview.OverSection.isEmpty()) {
+        parentIndex = skin->GetSkinIndex(preview.OverSection);
+        if (parentIndex < 0)
+            return Fail(error, QStringLiteral("the skin has no section \"%1\"").arg(preview.OverSection));
+    }
+
+    const TColor ground = ColorToRGB(preview.OverColor == clNone ? skin->Palette[pcMainColor] : preview.OverColor);
+    const TRect all{0, 0, preview.Width, preview.Height};
+    TBitmap32 parent(preview.Width, preview.Height);
+    FillPixels32(parent, all, ground);
+    if (parentIndex >= 0)
+        PaintElementIn(*skin, parentIndex, BackgroundSourceFromColor(ground), true, 0, clFuchsia, -1, -1, parent,
+                       TPoint{}, all);
+
+    TsCommonData data;
+    data.FSkinManager = const_cast<TsSkinManager*>(&manager);
+    data.SkinIndex = index;
+    data.FCacheBmp = std::make_unique<TBitmap32>(preview.Width, preview.Height);
+    PaintElementIn(*skin, index, BackgroundSourceFromBitmap(&parent, TPoint{}), true, preview.State, clFuchsia,
+                   -1, -1, *data.FCacheBmp, TPoint{}, all);
+    if (!preview.Text.isEmpty()) {
+        TTextCanvas canvas{*data.FCacheBmp, preview.Font, clBlack};
+        WriteElementText(canvas, preview.Text, true, preview.State != 0, data,
+                         platform::tfCenter | platform::tfVCenter | platform::tfSingleLine |
+                             platform::tfExpandTabs,
+                         all);
+    }
+    return std::move(*data.FCacheBmp);
+}
+
+QImage BitmapToImage(const TBitmap32& bmp) {
+    if (bmp.Empty()) return QImage();
+    QImage image(bmp.Width(), bmp.Height(), QImage::Format_RGB32);
+    for (int y = 0; y < bmp.Height(); ++y)
+        std::copy_n(bmp.Scanline(y), bmp.Width(), reinterpret_cast<TPixel32*>(image.scanLine(y)));
+    return image;
+}
+
+}  // namespace tornivex::paint

@@ -1,0 +1,39 @@
+#pragma once
+// Paints one section of a loaded skin on its own: over a plain colour or over another section
+// (as a child lies on its parent), with an optional caption. Used by the skin tool's "render"
+// command, the golden pictures and the benchmarks.
+
+#include "skin/data/Bitmap32.h"
+#include "skin/data/SkinColor.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+namespace tornivex {
+class TsSkinManager;
+}
+
+namespace tornivex::paint {
+
+struct TSectionPreview {
+    QString Section;
+    int State = 0;
+    int Width = 64;
+    int Height = 32;
+    TColor OverColor = clNone;  // clNone = the skin's global colour
+    QString OverSection;        // painted first at the same size; wins over OverColor
+    QString Text;               // caption drawn with the section's font colours
+    QFont Font;
+};
+
+// The painted bitmap, or nothing with `error` set (unknown section, bad size, no skin).
+std::optional<TBitmap32> RenderSectionPreview(const TsSkinManager& manager, const TSectionPreview& preview,
+                                              QString* error = nullptr);
+
+// A copy of the bitmap as an opaque image (for saving as PNG).
+QImage BitmapToImage(const TBitmap32& bmp);
+
+}  // namespace tornivex::paint
