@@ -1,0 +1,122 @@
+#include "sSkinManagerWidgets.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+#include "SystemColors.h"
+#include "skin/data/SkinCommand.h"
+#include "skin/data/SkinColor.h"
+#include "skin/paint/sCommonData.h"
+
+namespace tornivex {
+namespace {
+
+std::vector<QPointer<QWidget>> lockedForms;
+
+bool TakesPartInSkinning(QObject* object) { return SendSkinCommand(object, scIsSkinned) == 1; }
+
+// A control that takes part in skinning gets the command and passes it on itself; any other
+// widget is skipped but its children are walked; objects without a window get a direct call.
+void WalkChildren(QObject* parent, int command, std::intptr_t lparam) {
+    const QObjectList children = parent->children();
+    for (QObject* child : children) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget) {
+            if (child->isWidgetType()) continue;
+            SendSkinCommand(child, command, lparam);
+            continue;
+        }
+        if (widget->isWindow()) continue; // dialogs owned by a form are forms of their own
+        if (TakesPartInSkinning(widget)) SendSkinCommand(widget, command, lparam);
+        else WalkChildren(widget, command, lparam);
+    }
+}
+
+QString ApplicationTitle() {
+    const QString title = QApplication::applicationDisplayName();
+    return title.isEmpty() ? QApplication::applicationName() : title;
+}
+
+void ShowBox(QMessageBox::Icon icon, const QString& caption, const QString& text) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+} // namespace
+
+void TSkinManagerWidgets::BroadcastToForms(TsSkinManager&, int command, std::intptr_t lparam) {
+    // Forms from the last created to the first; each form, then its controls.
+    const QWidgetList forms = QApplication::topLevelWidgets();
+    std::vector<QPointer<QWidget>> targets(forms.begin(), forms.end());
+    for (auto it = targets.rbegin(); it != targets.rend(); ++it) {
+        QWidget* form = *it;
+        if (!form) continue; // destroyed by an earlier receiver
+        SendSkinCommand(form, command, lparam);
+        if (*it) WalkChildren(form, command, lparam);
+    }
+}
+
+void TSkinManagerWidgets::LockForms(TsSkinManager&) {
+    for (QWidget* form : QApplication::topLevelWidgets()) {
+        if (!form->isVisible() || !form->updatesEnabled()) continue;
+        form->setUpdatesEnabled(false);
+        lockedForms.emplace_back(form);
+    }
+}
+
+void TSkinManagerWidgets::UnlockForms(TsSkinManager&, bool) {
+    // The skin-change fade belongs to the skin periphery; forms simply redraw.
+    std::vector<QPointer<QWidget>> forms;
+    forms.swap(lockedForms);
+    for (const QPointer<QWidget>& form : forms) {
+        if (!form) continue;
+        form->setUpdatesEnabled(true);
+        form->update();
+        for (QWidget* child : form->findChildren<QWidget*>()) child->update();
+    }
+}
+
+void TSkinManagerWidgets::RedrawDialogs(TsSkinManager&) {
+    for (QWidget* form : QApplication::topLevelWidgets())
+        if (form->isVisible() && form->isModal()) form->update();
+}
+
+bool TSkinManagerWidgets::ControlKeepsHotState(QObject* control) {
+    const auto* data = reinterpret_cast<const TsCommonData*>(SendSkinCommand(control, scGetCommonData));
+    return data && data->FMouseAbove;
+}
+
+bool TSkinManagerWidgets::IsCursorOutside(QObject* window) {
+    const auto* widget = qobject_cast<const QWidget*>(window);
+    if (!widget || !widget->isVisible()) return true;
+    return !widget->rect().contains(widget->mapFromGlobal(QCursor::pos()));
+}
+
+void TSkinManagerWidgets::ShowError(const QString& text, const QString& caption) {
+    ShowBox(QMessageBox::Critical, caption.isEmpty() ? ApplicationTitle() : caption, text);
+}
+
+void TSkinManagerWidgets::ShowMessage(const QString& text) {
+    ShowBox(QMessageBox::NoIcon, ApplicationTitle(), text);
+}
+
+void TSkinManagerWidgets::ShowWarning(const QString& text) {
+    ShowBox(QMessageBox::Warning, ApplicationTitle(), text);
+}
+
+void InstallSkinManagerWidgets() {
+    static TSkinManagerWidgets widgets;
+    SetSkinManagerHost(&widgets);
+    SetSkinDialogs(&widgets);
+    SetSystemColorResolver([](int index) {
+        return static_cast<TColor>(platform::ColorToRGB(platform::TColorRef(SystemColor(index))));
+    });
+}
+
+} // namespace tornivex
