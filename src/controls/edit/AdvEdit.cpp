@@ -64,7 +64,10 @@ void TAdvEdit::SetIntValue(int32_t value) { value_.WriteIntValue(value); }
 void TAdvEdit::SetEditType(TAdvEditType type) {
     const bool password = type == etPassword;
     setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
-    if (password) canUndo_ = false;
+    if (password) {
+        canUndo_ = false;
+        UsePasswordStars();
+    }
     // Composed input would bypass the character rules of the numeric types.
     const bool numeric = type == etNumeric || type == etFloat || type == etMoney || type == etHex;
     setAttribute(Qt::WA_InputMethodEnabled, !numeric);

@@ -204,6 +204,7 @@ private:
     void DoEnter();
     void DoExit();
     void ApplyAlignment();
+    void UsePasswordStars();
     void ApplyTextMargins();
     void SetBackground(const QColor& color);
     void SetFontColor(const QColor& color);
@@ -262,6 +263,7 @@ private:
     bool urlShown_ = false;
     QColor urlColor_ = Qt::blue;
     bool autoThousandSeparator_ = true;
+    QStyle* passwordStyle_ = nullptr;  // child object
 };
 
 }  // namespace tornivex

@@ -94,6 +94,7 @@ bool TAdvEdit::HandleKeyDown(QKeyEvent* event) {
             }
             return true;  // never a default button, never a change
         case Qt::Key_Backspace: {
+            KeepSelectionInValue();
             const bool nothingBefore = !hasSelectedText() && cursorPosition() <= valueStart;
             if (hasPrefix && nothingBefore) return true;
             if (hasSelectedText() || cursorPosition() > 0) value_.SetModified(true);
@@ -123,6 +124,7 @@ void TAdvEdit::HandleCharacter(QKeyEvent* event) {
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (text.isEmpty()) {  // navigation and other keys without a character
         QLineEdit::keyPressEvent(event);
+        KeepSelectionInValue();  // word moves may end behind the suffix
         return;
     }
     const QChar first = text.front();
@@ -134,9 +136,11 @@ void TAdvEdit::HandleCharacter(QKeyEvent* event) {
     if (commandKeys != Qt::NoModifier || !first.isPrint()) {
         // Copy and cut go to the platform. Float fields take no other command characters;
         // the other types hand them to the platform, which ignores them or runs its shortcut.
-        if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
-            !IsFloatField(EditType())) {
+        const bool cut = event->matches(QKeySequence::Cut);
+        if (cut || event->matches(QKeySequence::Copy) || !IsFloatField(EditType())) {
+            if (cut && hasSelectedText() && !isReadOnly()) value_.SetModified(true);
             QLineEdit::keyPressEvent(event);
+            KeepSelectionInValue();
         }
         return;
     }

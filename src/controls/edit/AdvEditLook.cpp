@@ -1,6 +1,7 @@
 // TAdvEdit: alignment, text rectangle, colours, the grey hint for an empty value and the few
 // extra border looks. The field draws like a platform edit box and consults no skin.
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPaintEvent>
 
 #include "AdvEdit.h"
@@ -19,7 +20,24 @@ Qt::Alignment HorizontalAlignment(TEditAlign align) {
     }
 }
 
+// Masks a password with "*" whatever the style would choose.
+class PasswordStarStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == QStyle::SH_LineEdit_PasswordCharacter) return u'*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 }  // namespace
+
+void TAdvEdit::UsePasswordStars() {
+    if (passwordStyle_) return;
+    passwordStyle_ = new PasswordStarStyle;  // follows the application style; owned as a child
+    passwordStyle_->setParent(this);
+    setStyle(passwordStyle_);
+}
 
 void TAdvEdit::SetEditAlign(TEditAlign align) {
     editAlign_ = align;

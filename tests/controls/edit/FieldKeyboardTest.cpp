@@ -133,6 +133,13 @@ TEST_F(FieldKeyboard, CaretNeverEntersTheSuffix) {
     EXPECT_EQ(degED1->selectedText(), QStringLiteral(".8"));
     Key(degED1, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(degED1->selectedText(), QStringLiteral("1.8"));
+    // Word moves stop at the value's end too, so Backspace takes the last digit.
+    degED1->setCursorPosition(0);
+    for (int i = 0; i < 4; ++i) Key(degED1, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_LE(degED1->cursorPosition(), 3);
+    Key(degED1, Qt::Key_Backspace);
+    EXPECT_EQ(degED1->text(), QStringLiteral("1.") + kDegree);
+    degED1->SetText(QStringLiteral("1.8"));
     degED1->setCursorPosition(2);
     Key(degED1, Qt::Key_Delete);  // inside the value Delete works and marks the field
     EXPECT_EQ(degED1->text(), QStringLiteral("1.") + kDegree);

@@ -195,6 +195,8 @@ TEST_F(FieldLook, PropertiesAndVersion) {
     fresh.SetEditType(etPassword);
     EXPECT_EQ(fresh.echoMode(), QLineEdit::Password);
     EXPECT_FALSE(fresh.CanUndo());
+    fresh.SetText(QStringLiteral("ab"));
+    EXPECT_EQ(fresh.displayText(), QStringLiteral("**"));
 }
 
 TEST_F(FieldLook, HintTextIsGreyOnlyWhileEmptyAndUnfocused) {
