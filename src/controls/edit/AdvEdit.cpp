@@ -20,6 +20,7 @@ TAdvEdit::TAdvEdit(QWidget* parent) : QLineEdit(parent), value_(*this) {
     focusFontColor_ = palette().color(QPalette::Text);
     normalFontColor_ = focusFontColor_;
     modifiedColor_ = palette().color(QPalette::Highlight);
+    SetBackground(color_);  // also gives the disabled look its colour
     ApplyAlignment();
     ApplyTextMargins();
     connect(this, &QLineEdit::textChanged, this, [this] { OnTextChanged(); });
