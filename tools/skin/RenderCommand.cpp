@@ -21,9 +21,10 @@ constexpr int ExitDone = 0, ExitFailed = 1, ExitUsage = 2;
 
 const char* const Usage =
     "usage: tornivex-skin render SKIN SECTION [--state N] [--size WxH]\n"
-    "       [--over COLOR | --over-section NAME] [--text CAPTION] -o OUT.png\n"
+    "       [--over COLOR | --over-section NAME] [--text CAPTION] [--glyph NAME] -o OUT.png\n"
     "  SKIN   internal skin name, package file (.asz) or unpacked skin directory\n"
-    "  COLOR  decimal or 0x-hex value 0x00BBGGRR as in skin options, or #RRGGBB\n";
+    "  COLOR  decimal or 0x-hex value 0x00BBGGRR as in skin options, or #RRGGBB\n"
+    "  NAME   of --glyph: a [GLOBALINFO] image such as BICONCLOSE, drawn centred in the state's frame\n";
 
 struct RenderArguments {
     QString Skin;
@@ -79,6 +80,10 @@ QString ParseArguments(const QStringList& args, RenderArguments& parsed) {
             const auto v = value();
             if (!v) return QStringLiteral("--text wants a caption");
             parsed.Preview.Text = *v;
+        } else if (word == QLatin1String("--glyph")) {
+            const auto v = value();
+            if (!v || v->isEmpty()) return QStringLiteral("--glyph wants a [GLOBALINFO] image name");
+            parsed.Preview.Glyph = *v;
         } else if (word == QLatin1String("-o")) {
             const auto v = value();
             if (!v || v->isEmpty()) return QStringLiteral("-o wants an output file name");

@@ -2,7 +2,7 @@
 // `tornivex-skin render`: paints one section of a skin into a PNG so that skin authors can look at
 // every element:
 //   render SKIN SECTION [--state N] [--size WxH] [--over COLOR | --over-section NAME]
-//          [--text "Caption"] -o out.png
+//          [--text "Caption"] [--glyph NAME] -o out.png
 // SKIN is an internal skin's name, a package file (.asz) or an unpacked skin directory.
 
 #include <QStringList>

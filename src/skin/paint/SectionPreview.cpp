@@ -2,6 +2,7 @@
 
 #include "BitmapImage.h"
 #include "BitmapPrimitives.h"
+#include "CornerImage.h"
 #include "ElementPaint.h"
 #include "ElementText.h"
 #include "ManagerAccess.h"
@@ -42,6 +43,13 @@ std::optional<TBitmap32> RenderSectionPreview(const TsSkinManager& manager, cons
             return Fail(error, QStringLiteral("the skin has no section \"%1\"").arg(preview.OverSection));
     }
 
+    int glyphIndex = -1;
+    if (!preview.Glyph.isEmpty()) {
+        glyphIndex = skin->GetMaskIndex(QStringLiteral("GLOBALINFO"), preview.Glyph);
+        if (glyphIndex < 0)
+            return Fail(error, QStringLiteral("the skin has no [GLOBALINFO] image \"%1\"").arg(preview.Glyph));
+    }
+
     const TColor ground = ColorToRGB(preview.OverColor == clNone ? skin->Palette[pcMainColor] : preview.OverColor);
     const TRect all{0, 0, preview.Width, preview.Height};
     TBitmap32 parent(preview.Width, preview.Height);
@@ -56,6 +64,14 @@ std::optional<TBitmap32> RenderSectionPreview(const TsSkinManager& manager, cons
     data.FCacheBmp = std::make_unique<TBitmap32>(preview.Width, preview.Height);
     PaintElementIn(*skin, index, BackgroundSourceFromBitmap(&parent, TPoint{}), true, preview.State, clFuchsia,
                    -1, -1, *data.FCacheBmp, TPoint{}, all);
+    if (glyphIndex >= 0) {
+        const TsMaskData& glyph = skin->ma[static_cast<std::size_t>(glyphIndex)];
+        if (const TBitmap32* image = skin->SourceOf(glyph)) {
+            const TPoint at{(preview.Width - MaskCellWidth(glyph)) / 2, (preview.Height - MaskCellHeight(glyph)) / 2};
+            DrawCornerImageFrom(*image, *data.FCacheBmp, at, preview.State,
+                                BackgroundSourceFromBitmap(&parent, TPoint{}), glyph, ciFullStrength);
+        }
+    }
     if (!preview.Text.isEmpty()) {
         TTextCanvas canvas{*data.FCacheBmp, preview.Font, clBlack};
         WriteElementText(canvas, preview.Text, true, preview.State != 0, data,

@@ -26,10 +26,11 @@ struct TSectionPreview {
     TColor OverColor = clNone;  // clNone = the skin's global colour
     QString OverSection;        // painted first at the same size; wins over OverColor
     QString Text;               // caption drawn with the section's font colours
+    QString Glyph;              // a [GLOBALINFO] image (title-button glyph) centred, in the state's frame
     QFont Font;
 };
 
-// The painted bitmap, or nothing with `error` set (unknown section, bad size, no skin).
+// The painted bitmap, or nothing with `error` set (unknown section or glyph, bad size, no skin).
 std::optional<TBitmap32> RenderSectionPreview(const TsSkinManager& manager, const TSectionPreview& preview,
                                               QString* error = nullptr);
 
