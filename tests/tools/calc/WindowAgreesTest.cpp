@@ -2,6 +2,7 @@
 // the window is driven through real key events (empty each field, paste the value, move on),
 // then "Calculate" is clicked; the result lines it changed and the error messages it showed must
 // equal what tornivex-calc prints.
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -34,19 +35,31 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
-class WindowAgrees : public ::testing::TestWithParam<std::vector<std::string>> {
-protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance()) return;
+// One application for the whole run, ended before the program's exit handlers run (an
+// application destroyed there crashes in Qt's thread storage).
+class ApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
         static int argc = 1;
         static char name[] = "calc-window-tests";
         static char* argv[] = {name, nullptr};
-        static platform::TApplication app(argc, argv);
+        app_ = std::make_unique<platform::TApplication>(argc, argv);
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         platform::RegisterInterfaceFont();
-        app.SetTitle(QStringLiteral("Tornivex"));
+        app_->SetTitle(QStringLiteral("Tornivex"));
     }
+    void TearDown() override { app_.reset(); }
 
+private:
+    std::unique_ptr<platform::TApplication> app_;
+};
+
+// gtest owns the environment.
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+class WindowAgrees : public ::testing::TestWithParam<std::vector<std::string>> {
+protected:
     Shown InWindow(const std::vector<std::string>& values) {
         Shown shown;
         platform::TApplication::Instance()->SetErrorPresenter(
