@@ -1,0 +1,24 @@
+#include "SkinLint.h"
+#include "SkinSource.h"
+#include "ToolCommands.h"
+
+namespace tornivex::skintool {
+
+int RunCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.size() != 1) {
+        err << "usage: tornivex-skin check SKIN\n";
+        return ExitUsage;
+    }
+    const OpenedSkin skin = OpenSkin(args[0]);
+    int errors = 0, warnings = 0;
+    for (const SkinProblem& p : CheckSkin(skin)) {
+        (p.IsError ? errors : warnings) += 1;
+        out << (p.IsError ? "error: " : "warning: ") << (p.Where.isEmpty() ? QString() : p.Where + ": ")
+            << p.Message << "\n";
+    }
+    out << skin.Name << ": " << errors << (errors == 1 ? " error, " : " errors, ") << warnings
+        << (warnings == 1 ? " warning\n" : " warnings\n");
+    return errors == 0 ? ExitDone : ExitFailed;
+}
+
+} // namespace tornivex::skintool

@@ -1,0 +1,231 @@
+#include "SkinLint.h"
+
+#include "ImageNotation.h"
+#include "OptionsReader.h"
+#include "OptionsText.h"
+#include "SkinDialogs.h"
+#include "SkinError.h"
+#include "SkinImages.h"
+#include "SkinLoader.h"
+
+#include <QSet>
+
+#include <map>
+
+namespace tornivex::skintool {
+namespace {
+
+const QString GlobalInfo = QStringLiteral("GLOBALINFO");
+
+// Sections the program's windows paint; a skin without them leaves those parts unskinned.
+const char* const PaintedSections[] = {"FORM", "FORMTITLE", "BUTTON", "EDIT", "SCROLLBAR1V",
+                                       "SCROLLBAR2V", "SCROLLBTNTOP", "SCROLLBTNBOTTOM",
+                                       "SCROLLSLIDERV", "WEBBUTTON"};
+
+// Boxes the loader would show become warnings of the check.
+class CollectingDialogs : public ISkinDialogs {
+public:
+    explicit CollectingDialogs(std::vector<SkinProblem>& problems) : problems_(problems) {}
+    void ShowError(const QString& text, const QString&) override { problems_.push_back({true, {}, text}); }
+    void ShowMessage(const QString& text) override { problems_.push_back({false, {}, text}); }
+    void ShowWarning(const QString& text) override { problems_.push_back({false, {}, text}); }
+
+private:
+    std::vector<SkinProblem>& problems_;
+};
+
+class SkinChecker {
+public:
+    explicit SkinChecker(const OpenedSkin& skin)
+        : skin_(skin), options_(TSkinOptions::Parse(OptionsEntry(skin).Data)), reader_(options_) {}
+
+    std::vector<SkinProblem> Run() {
+        if (options_.SectionCount() == 0) {
+            Error({}, "the options text has no sections");
+            return problems_;
+        }
+        CheckGlobalInfo();
+        for (int s = 0; s < options_.SectionCount(); ++s) CheckSection(s);
+        CheckUnreferencedEntries();
+        LoadLikeTheProgram();
+        return problems_;
+    }
+
+private:
+    void Error(const QString& where, const QString& message) { problems_.push_back({true, where, message}); }
+    void Warning(const QString& where, const QString& message) { problems_.push_back({false, where, message}); }
+
+    static QString Where(const QString& section, const QString& key) {
+        return key.isEmpty() ? "[" + section + "]" : "[" + section + "] " + key;
+    }
+
+    // The decoded image of an entry, by reference name; null when missing or undecodable.
+    const TBitmap32* Image(const QString& upperName, const QString& where) {
+        if (const auto it = images_.find(upperName); it != images_.end()) return it->second.get();
+        TBitmap32Ptr bmp;
+        bool found = false;
+        for (const TSkinPackageEntry& entry : skin_.Entries)
+            if (!IsOptionsEntryName(entry.Name) && entry.Name.toUpper() == upperName) {
+                found = true;
+                referenced_.insert(entry.Name);
+                bmp = DecodeSkinImage(entry.Data, upperName, false);
+                if (!bmp) Error(where, QStringLiteral("the image \"%1\" cannot be decoded").arg(entry.Name));
+                break;
+            }
+        if (!found) Error(where, QStringLiteral("no image \"%1\" in the skin").arg(upperName));
+        images_[upperName] = bmp;
+        return bmp.get();
+    }
+
+    void CheckGlobalInfo() {
+        globalInfo_ = options_.IndexOfSection(GlobalInfo);
+        if (globalInfo_ < 0) {
+            Error({}, "no [GLOBALINFO] section");
+            return;
+        }
+        const double version = ReadSkinVersion(options_);
+        if (version < 7.45)
+            Warning(Where(GlobalInfo, "VERSION"), QStringLiteral("version %1 is older than 7.45: the "
+                                                                 "program shows an update notice").arg(version));
+        else if (version > 10.99)
+            Warning(Where(GlobalInfo, "VERSION"), QStringLiteral("version %1 is newer than 10.99: the "
+                                                                 "program shows a warning").arg(version));
+        const auto master = options_.Value(globalInfo_, "MASTERBITMAP");
+        if (!master || master->isEmpty()) {
+            Warning(Where(GlobalInfo, "MASTERBITMAP"), "no master image: notations without a file have "
+                                                       "nothing to cut from");
+            return;
+        }
+        if (*master != master->toUpper())
+            Error(Where(GlobalInfo, "MASTERBITMAP"), "write the name in capitals; it is compared as written");
+        master_ = Image(master->toUpper(), Where(GlobalInfo, "MASTERBITMAP"));
+        for (const char* name : PaintedSections)
+            if (options_.IndexOfSection(name) < 0)
+                Warning(Where(name, {}), "missing: the program paints this part from it");
+    }
+
+    void CheckSection(int s) {
+        const TSkinOptions::Section& section = options_.SectionAt(s);
+        CheckParentChain(s);
+        for (const QString& key : section.Keys) {
+            if (s == globalInfo_ && key == "MASTERBITMAP") continue;
+            const QString value = section.Values.value(key);
+            const QString where = Where(section.Name, key);
+            if (key == "GRADIENTDATA" || key == "HOTGRADIENTDATA") {
+                CheckGradient(value, where);
+                continue;
+            }
+            try {
+                const TImageNotation n = ParseImageNotation(value.toUpper(), where);
+                if (n.Kind != TNotationKind::None) CheckNotation(n, where);
+            } catch (const ESkinError& e) {
+                Error(where, e.Message());
+            }
+        }
+    }
+
+    void CheckGradient(const QString& value, const QString& where) {
+        try {
+            ParseGradient(value, where);
+        } catch (const ESkinError& e) {
+            Error(where, e.Message());
+        }
+    }
+
+    void CheckParentChain(int s) {
+        const QString& name = options_.SectionAt(s).Name;
+        const QString parent = options_.SectionAt(s).Values.value("PARENTCLASS");
+        if (parent.isEmpty() || parent == "N/A" || parent == name) return;
+        if (options_.IndexOfSection(parent) < 0) {
+            Warning(Where(name, "PARENTCLASS"), QStringLiteral("no section [%1] to inherit from").arg(parent));
+            return;
+        }
+        QSet<int> seen{s};
+        for (int at = reader_.ParentOf(s); at >= 0; at = reader_.ParentOf(at)) {
+            if (seen.contains(at)) {
+                Error(Where(name, "PARENTCLASS"), "the chain of parents loops");
+                return;
+            }
+            seen.insert(at);
+        }
+    }
+
+    void CheckNotation(const TImageNotation& n, const QString& where) {
+        const bool ownFile = !n.FileName.isEmpty();
+        const TBitmap32* source = ownFile ? Image(n.FileName, where) : master_;
+        if (!source) {
+            if (!ownFile) Error(where, "addresses the master image, but there is none");
+            return;
+        }
+        if (n.Kind == TNotationKind::External || n.Kind == TNotationKind::PlainFile) return; // whole image
+        const TRect& r = n.R;
+        if (r.IsEmpty()) {
+            Error(where, "the rectangle is empty");
+            return;
+        }
+        if (r.Left < 0 || r.Top < 0 || r.Right > source->Width() || r.Bottom > source->Height())
+            Error(where, QStringLiteral("the rectangle %1,%2-%3,%4 reaches outside the %5x%6 image")
+                             .arg(r.Left).arg(r.Top).arg(r.Right).arg(r.Bottom)
+                             .arg(source->Width()).arg(source->Height()));
+        if (n.Kind == TNotationKind::Texture) {
+            const int mode = n.DrawMode;
+            if (!(mode >= 0 && mode <= 7) && !(mode >= 10 && mode <= 12))
+                Warning(where, QStringLiteral("draw mode %1 paints nothing").arg(mode));
+            return;
+        }
+        if (n.ImageCount < 1) Error(where, "the image count is 0");
+        else if (r.Width() % n.ImageCount != 0)
+            Warning(where, QStringLiteral("the width %1 does not split into %2 equal frames")
+                               .arg(r.Width()).arg(n.ImageCount));
+        if (n.MaskType == 1 && r.Height() % 2 != 0)
+            Warning(where, "the height is odd, so image and mask halves differ");
+        if (n.Kind == TNotationKind::Borders && n.ImageCount > 0) {
+            const int cellW = r.Width() / n.ImageCount;
+            const int cellH = n.MaskType == 1 ? r.Height() / 2 : r.Height() / (n.MaskType + 1);
+            if (n.WL + n.WR >= cellW || n.WT + n.WB >= cellH)
+                Warning(where, "the border widths leave no middle in the frame");
+        }
+    }
+
+    void CheckUnreferencedEntries() {
+        for (const TSkinPackageEntry& entry : skin_.Entries)
+            if (!IsOptionsEntryName(entry.Name) && !referenced_.contains(entry.Name))
+                Warning(entry.Name, "no key of the options text uses this image");
+    }
+
+    // The real load: what the program would do with this skin.
+    void LoadLikeTheProgram() {
+        CollectingDialogs dialogs(problems_);
+        ISkinDialogs* previous = SetSkinDialogs(&dialogs);
+        TacSkinConvertor convertor;
+        for (const TSkinPackageEntry& entry : skin_.Entries) {
+            if (IsOptionsEntryName(entry.Name)) convertor.Options = entry.Data;
+            else convertor.Files.push_back({entry.Name, entry.Name.toUpper().endsWith(".BMP"), entry.Data});
+        }
+        convertor.ImageCount = int(convertor.Files.size());
+        try {
+            TSkinLoader loader(options_, TSkinImageSource{&convertor, {}}, TSkinLoadSettings{});
+            const TLoadedSkin loaded = loader.Load();
+            loadedSections_ = int(loaded.gd.size());
+        } catch (const ESkinError& e) {
+            Error({}, "the program cannot load this skin: " + e.Message());
+        }
+        SetSkinDialogs(previous);
+    }
+
+    const OpenedSkin& skin_;
+    TSkinOptions options_;
+    TSkinOptionsReader reader_;
+    int globalInfo_ = -1;
+    const TBitmap32* master_ = nullptr;
+    std::map<QString, TBitmap32Ptr> images_;
+    QSet<QString> referenced_;
+    std::vector<SkinProblem> problems_;
+    int loadedSections_ = 0;
+};
+
+} // namespace
+
+std::vector<SkinProblem> CheckSkin(const OpenedSkin& skin) { return SkinChecker(skin).Run(); }
+
+} // namespace tornivex::skintool

@@ -1,0 +1,43 @@
+#pragma once
+// What a SKIN argument of the skin tool names: an internal skin (by name, optionally with
+// ".asz"), a package file, or an unpacked skin directory holding "Options.dat". Opening it gives
+// the entries in package order, the options text first.
+#include "SkinPackage.h"
+
+#include <QString>
+
+#include <stdexcept>
+#include <vector>
+
+namespace tornivex::skintool {
+
+class ToolError : public std::runtime_error {
+public:
+    explicit ToolError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    QString Message() const { return QString::fromStdString(what()); }
+};
+
+enum class SkinKind { Internal, PackageFile, Directory };
+
+struct OpenedSkin {
+    QString Name;      // the skin's name (file or directory name for external skins)
+    SkinKind Kind = SkinKind::Internal;
+    QString Location;  // package file or directory path; empty for internal skins
+    QByteArray Package; // the package bytes (not for directories)
+    std::vector<TSkinPackageEntry> Entries; // options text first, then the images in order
+};
+
+QString KindName(SkinKind kind);
+
+// Resolves and reads `spec`. Throws ToolError with a message naming the problem, and ESkinError
+// (from the package reader) for a broken package.
+OpenedSkin OpenSkin(const QString& spec);
+
+// The options entry of an opened skin (Entries.front()); throws ToolError when missing.
+const TSkinPackageEntry& OptionsEntry(const OpenedSkin& skin);
+
+// True when `name` is safe as a file name inside a directory: not empty, no path separators,
+// not "." or "..", no drive colon, no control characters.
+bool IsSafeEntryFileName(const QString& name);
+
+} // namespace tornivex::skintool

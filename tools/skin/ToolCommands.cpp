@@ -1,0 +1,89 @@
+#include "ToolCommands.h"
+
+#include "RenderCommand.h"
+#include "SkinError.h"
+#include "SkinSource.h"
+
+#include <exception>
+
+namespace tornivex::skintool {
+
+const std::vector<ToolCommand>& ToolCommands() {
+    static const std::vector<ToolCommand> commands{
+        {"list", "list the internal skins", "usage: tornivex-skin list\n"
+         "Lists the skins built into the program with their package sizes.\n", RunListCommand},
+        {"info", "show a skin's entries, images and global values",
+         "usage: tornivex-skin info SKIN\n"
+         "Shows the kind, package size, VERSION, AUTHOR, DESCRIPTION and every entry with its\n"
+         "size and image format.\n", RunInfoCommand},
+        {"sections", "list a skin's sections",
+         "usage: tornivex-skin sections SKIN\n"
+         "Lists every section in order: index, name, parent, states and its image keys.\n",
+         RunSectionsCommand},
+        {"unpack", "write a skin's entries as files",
+         "usage: tornivex-skin unpack SKIN DIR\n"
+         "Writes the options text and every image of SKIN into DIR (created when missing).\n",
+         RunUnpackCommand},
+        {"pack", "pack a skin directory into a package",
+         "usage: tornivex-skin pack DIR OUT.asz [IMAGE...]\n"
+         "Packs DIR/Options.dat followed by the images of DIR into OUT.asz. Listing IMAGEs packs\n"
+         "exactly those, in that order; otherwise every image file, sorted by name.\n",
+         RunPackCommand},
+        {"check", "load a skin by the skin manager's rules and report every problem",
+         "usage: tornivex-skin check SKIN\n"
+         "Checks the package, every image notation, gradient and parent of the options text, the\n"
+         "images they address, then loads the skin as the program does. Problems are reported as\n"
+         "\"error: [SECTION] KEY: message\" or \"warning: ...\". Exit code 0 without errors, 1 with.\n",
+         RunCheckCommand},
+        {"render", "paint one section of a skin into a PNG",
+         "usage: tornivex-skin render SKIN SECTION [--state N] [--size WxH]\n"
+         "       [--over COLOR | --over-section NAME] [--text CAPTION] -o OUT.png\n",
+         RunRenderCommand},
+    };
+    return commands;
+}
+
+namespace {
+
+void PrintOverview(QTextStream& s) {
+    s << "usage: tornivex-skin COMMAND [ARGUMENTS]   (tornivex-skin COMMAND --help for more)\n"
+      << "SKIN is the name of an internal skin, a package file (.asz) or a skin directory.\n\n";
+    for (const ToolCommand& c : ToolCommands())
+        s << "  " << QString::fromLatin1(c.Name).leftJustified(10) << c.Summary << "\n";
+}
+
+} // namespace
+
+int RunSkinTool(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.isEmpty()) {
+        PrintOverview(err);
+        return ExitUsage;
+    }
+    if (args.front() == "--help" || args.front() == "-h" || args.front() == "help") {
+        PrintOverview(out);
+        return ExitDone;
+    }
+    for (const ToolCommand& c : ToolCommands()) {
+        if (args.front() != QLatin1String(c.Name)) continue;
+        const QStringList rest = args.mid(1);
+        if (rest.contains("--help") || rest.contains("-h")) {
+            out << c.Usage;
+            return ExitDone;
+        }
+        try {
+            return c.Run(rest, out, err);
+        } catch (const ToolError& e) {
+            err << "tornivex-skin " << c.Name << ": " << e.Message() << "\n";
+        } catch (const ESkinError& e) {
+            err << "tornivex-skin " << c.Name << ": " << e.Message() << "\n";
+        } catch (const std::exception& e) {
+            err << "tornivex-skin " << c.Name << ": " << e.what() << "\n";
+        }
+        return ExitFailed;
+    }
+    err << "tornivex-skin: unknown command \"" << args.front() << "\"\n";
+    PrintOverview(err);
+    return ExitUsage;
+}
+
+} // namespace tornivex::skintool
