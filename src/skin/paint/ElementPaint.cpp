@@ -33,8 +33,52 @@ void PaintGradientOrFill(TBitmap32& target, const TRect& rect, const TOwnLook& l
     else FillPixels32(target, rect, look.C);
 }
 
+// The one-pass path: a tiled opaque texture (mode 0) over a vertical or horizontal gradient with
+// shares adding up to 100. Same pixels as tiling, painting the gradient aside and blending it
+// over, without the intermediate bitmaps.
+bool CanCombineInOnePass(const TLoadedSkin& skin, const TOwnLook& look) {
+    if (look.IP + look.GP != 100 || look.GP < 1 || look.GP > 99 || !look.Gradient || look.Gradient->empty())
+        return false;
+    if (look.Gradient->front().Mode1 != 0 && look.Gradient->front().Mode1 != 1) return false;
+    if (!skin.IsValidImgIndex(look.Texture)) return false;
+    const TsMaskData& texture = skin.ma[static_cast<std::size_t>(look.Texture)];
+    const TBitmap32* image = skin.SourceOf(texture);
+    return texture.MaskType == 0 && texture.DrawMode == 0 && image && !texture.R.IsEmpty() &&
+           Intersect(texture.R, BoundsOf(*image)) == texture.R;
+}
+
+void CombineTextureAndGradient(const TLoadedSkin& skin, const TOwnLook& look, TBitmap32& target, const TRect& rect) {
+    const TsMaskData& texture = skin.ma[static_cast<std::size_t>(look.Texture)];
+    const TBitmap32& image = *skin.SourceOf(texture);
+    const bool vertical = look.Gradient->front().Mode1 == 0;
+    // The gradient depends only on the length along its direction: one column or one row of it.
+    TBitmap32 ramp(vertical ? 1 : rect.Width(), vertical ? rect.Height() : 1);
+    if (vertical) PaintGradient(ramp, TRect{0, 0, 1, rect.Height()}, *look.Gradient);
+    else PaintGradient(ramp, TRect{0, 0, rect.Width(), 1}, *look.Gradient);
+    const int t = std::clamp(look.IP * 255 / 100, 0, 255);
+    const int tw = texture.R.Width(), th = texture.R.Height();
+    for (int y = 0; y < rect.Height(); ++y) {
+        const TPixel32* tile = image.Scanline(texture.R.Top + y % th) + texture.R.Left;
+        TPixel32* out = target.Scanline(rect.Top + y) + rect.Left;
+        for (int x = 0, tx = 0; x < rect.Width(); ++x, tx = tx + 1 == tw ? 0 : tx + 1) {
+            const TPixel32 g = vertical ? ramp.Pixel(0, y) : ramp.Pixel(x, 0);
+            const TPixel32 s = tile[tx];
+            TPixel32 mixed = 0;
+            for (int shift = 0; shift < 32; shift += 8) {
+                const int gc = (g >> shift) & 0xFF, sc = (s >> shift) & 0xFF;
+                mixed |= TPixel32(static_cast<std::uint8_t>((gc * 256 + (sc - gc) * t) / 256)) << shift;
+            }
+            out[x] = mixed;
+        }
+    }
+}
+
 void FillOwnBackground(const TLoadedSkin& skin, const TOwnLook& look, const BackgroundSource& source,
                        TBitmap32& target, const TRect& rect) {
+    if (CanCombineInOnePass(skin, look)) {
+        CombineTextureAndGradient(skin, look, target, rect);
+        return;
+    }
     bool textured = false;
     if (look.IP > 0) {
         const TBitmap32* image =

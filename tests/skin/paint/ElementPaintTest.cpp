@@ -3,6 +3,8 @@
 
 #include "skin/paint/BitmapPrimitives.h"
 #include "skin/paint/ElementPaint.h"
+#include "skin/paint/Gradient.h"
+#include "skin/paint/Texture.h"
 #include "skin/paint/PixelColor.h"
 
 namespace tornivex::paint {
@@ -144,6 +146,39 @@ TEST_F(ElementPaintTest, CornerImagesSitInTheirCornersWithTheStatesFrame) {
     EXPECT_PIXEL(target, 5, 5, Traced(1, 1, 1));
     EXPECT_PIXEL(target, 3, 3, ColorToPixel(Grey));
 }
+
+}  // namespace
+}  // namespace tornivex::paint
+
+namespace tornivex::paint {
+namespace {
+
+// The one-pass texture + gradient path must give exactly what the two steps give.
+class OnePassTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(OnePassTest, TiledTextureOverGradientEqualsTheTwoStepResult) {
+    test::SkinFixture fx;
+    const int s = fx.AddSection(1, clBlack);
+    TsGenState& p = fx.Section(s).Props[0];
+    p.ImagePercent = 40;
+    p.GradientPercent = 60;
+    p.GradientArray = {TsGradPie{MakeColor(10, 200, 30), MakeColor(250, 0, 90), 60, GetParam(), 0},
+                       TsGradPie{MakeColor(0, 0, 0), MakeColor(255, 255, 255), 40, GetParam(), 0}};
+    p.TextureIndex = fx.AddTracedRow(1, 3, 2, false, 0, 0, 0, 0, 0);
+    const TRect rect{1, 1, 12, 10};
+    TBitmap32 painted(13, 11, 0xFF101010u);
+    PaintElementIn(fx.Skin, s, BackgroundSourceFromColor(clBlack), true, 0, clFuchsia, -1, -1, painted, TPoint{}, rect);
+
+    TBitmap32 expected(13, 11, 0xFF101010u);
+    TRect area = rect;
+    PaintTextureFrom(*fx.Row(p.TextureIndex).Bmp, expected, area, fx.Row(p.TextureIndex), 0);
+    TBitmap32 gradient(rect.Width(), rect.Height());
+    PaintGradient(gradient, TRect{0, 0, rect.Width(), rect.Height()}, p.GradientArray);
+    BlendBitmapOver(expected, gradient, 40 * 255 / 100, TPoint{rect.Left, rect.Top});
+    EXPECT_TRUE(test::SameBitmap(painted, expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(VerticalAndHorizontal, OnePassTest, ::testing::Values(0, 1));
 
 }  // namespace
 }  // namespace tornivex::paint
