@@ -1,0 +1,97 @@
+// tornivex-skin check: clean skins pass; every planted problem is reported with its section and
+// key, and the program's own load is run too.
+#include "RunTool.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tornivex {
+namespace {
+
+using testing::RunTool;
+
+// Unpacks Aluminium into `dir` and replaces `from` by `to` in its options text.
+void PlantInOptions(const QString& dir, const QList<QPair<QByteArray, QByteArray>>& edits) {
+    ASSERT_EQ(RunTool({"unpack", "Aluminium (internal)", dir}).Code, 0);
+    QFile file(dir + "/Options.dat");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    for (const auto& [from, to] : edits) {
+        ASSERT_TRUE(text.contains(from)) << from.constData();
+        text.replace(from, to);
+    }
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+TEST(CheckCommand, BothInternalSkinsAreClean) {
+    for (const char* name : {"Topaz (internal)", "Aluminium (internal)"}) {
+        const auto run = RunTool({"check", name});
+        EXPECT_EQ(run.Code, 0) << qPrintable(run.Out);
+        EXPECT_TRUE(run.Out.endsWith(": 0 errors, 0 warnings\n")) << qPrintable(run.Out);
+    }
+}
+
+TEST(CheckCommand, AnUnpackedDirectoryChecksLikeThePackage) {
+    QTemporaryDir dir;
+    ASSERT_EQ(RunTool({"unpack", "Topaz (internal)", dir.filePath("Topaz")}).Code, 0);
+    const auto run = RunTool({"check", dir.filePath("Topaz")});
+    EXPECT_EQ(run.Code, 0) << qPrintable(run.Out);
+}
+
+TEST(CheckCommand, ReportsEveryPlantedProblemWithSectionAndKey) {
+    QTemporaryDir dir;
+    const QString skin = dir.filePath("Broken");
+    PlantInOptions(skin, {
+        {"BORDERSMASK=^0152^0030^0206^0056", "BORDERSMASK=^01x2^0030^0206^0056"},
+        {"[EDIT]\r\nSTATES=1", "[EDIT]\r\nSTATES=1\r\nGRADIENTDATA=1;2;5O;0;0"},
+        {"PATTERN=~0000~0110~0222~0190~00~0", "PATTERN=~0000~0110~0522~0190~00~0"},
+        {"EXBORDER=!XB.PNG!", "EXBORDER=!XC.PNG!"},
+        {"[DIALOG]\r\nPARENTCLASS=FORM", "[DIALOG]\r\nPARENTCLASS=MDIAREA"},
+        {"[MDIAREA]\r\n", "[MDIAREA]\r\nPARENTCLASS=DIALOG\r\n"},
+        {"[ALPHAEDIT]\r\nPARENTCLASS=EDIT", "[ALPHAEDIT]\r\nPARENTCLASS=NOSUCH"},
+    });
+    const auto run = RunTool({"check", skin});
+    EXPECT_EQ(run.Code, 1);
+    const QString& o = run.Out;
+    EXPECT_TRUE(o.contains("error: [BUTTON] BORDERSMASK: ")) << qPrintable(o);
+    EXPECT_TRUE(o.contains("error: [EDIT] GRADIENTDATA: ")) << qPrintable(o);
+    EXPECT_TRUE(o.contains("error: [FORM] PATTERN: the rectangle 0,110-522,190 reaches outside the "
+                           "480x256 image")) << qPrintable(o);
+    EXPECT_TRUE(o.contains("error: [GLOBALINFO] EXBORDER: no image \"XC.PNG\" in the skin")) << qPrintable(o);
+    EXPECT_TRUE(o.contains("error: [DIALOG] PARENTCLASS: the chain of parents loops")) << qPrintable(o);
+    EXPECT_TRUE(o.contains("warning: [ALPHAEDIT] PARENTCLASS: no section [NOSUCH]")) << qPrintable(o);
+    EXPECT_TRUE(o.contains("warning: Xb.png: no key of the options text uses this image")) << qPrintable(o);
+    EXPECT_TRUE(o.contains("error: the program cannot load this skin: ")) << qPrintable(o);
+}
+
+TEST(CheckCommand, AFileThatIsNoPackageIsAClearFailure) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("notes.asz"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("ASzq and then some text");
+    file.close();
+    const auto run = RunTool({"check", file.fileName()});
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_TRUE(run.Err.contains("Loaded data is not a packed Vantreo file")) << qPrintable(run.Err);
+}
+
+TEST(CheckCommand, ATruncatedPackageIsAClearFailure) {
+    QTemporaryDir dir;
+    ASSERT_EQ(RunTool({"unpack", "Aluminium (internal)", dir.filePath("a")}).Code, 0);
+    ASSERT_EQ(RunTool({"pack", dir.filePath("a"), dir.filePath("a.asz")}).Code, 0);
+    QFile file(dir.filePath("a.asz"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.resize(file.size() / 2);
+    file.close();
+    const auto run = RunTool({"check", file.fileName()});
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_FALSE(run.Err.isEmpty());
+}
+
+} // namespace
+} // namespace tornivex
