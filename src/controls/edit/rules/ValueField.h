@@ -22,6 +22,9 @@ public:
 class ValueField {
 public:
     explicit ValueField(FieldDisplay& display) : display_(display) {}
+    // Bound to its display for life.
+    ValueField(const ValueField&) = delete;
+    ValueField& operator=(const ValueField&) = delete;
 
     const ValueSettings& Settings() const { return settings_; }
     bool Modified() const { return modified_; }
