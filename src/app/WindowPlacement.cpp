@@ -1,5 +1,6 @@
 #include "WindowPlacement.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -9,16 +10,40 @@
 namespace tornivex {
 namespace {
 
-// The frame's size and the client's offset inside it.
-QRect FrameOf(const QWidget* window) {
-    if (window->isVisible() && window->frameGeometry() != window->geometry()) {
-        return window->frameGeometry();
+// Frame margins around a client area: left, top, right, bottom.
+struct Margins {
+    int left, top, right, bottom;
+};
+
+bool HasRealFrame(const QWidget* window) {
+    return window->isVisible() && window->frameGeometry() != window->geometry();
+}
+
+Margins MarginsOf(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+// A window not shown yet has no frame of its own: take the margins the desktop gave another
+// window, or else those of a dialog frame.
+Margins FrameMargins(const QWidget* window) {
+    if (window->windowFlags() & Qt::FramelessWindowHint) return {0, 0, 0, 0};
+    if (HasRealFrame(window)) return MarginsOf(window);
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != window && HasRealFrame(other) &&
+            !(other->windowFlags() & Qt::FramelessWindowHint)) {
+            return MarginsOf(other);
+        }
     }
     using namespace platform;
-    const QRect client = window->geometry();
-    if (window->windowFlags() & Qt::FramelessWindowHint) return client;
-    return client.adjusted(-DialogFrameWidth, -TitleStripHeight, DialogFrameWidth,
-                           DialogFrameWidth);
+    return {DialogFrameWidth, TitleStripHeight, DialogFrameWidth, DialogFrameWidth};
+}
+
+QRect FrameOf(const QWidget* window) {
+    const Margins m = FrameMargins(window);
+    return window->geometry().adjusted(-m.left, -m.top, m.right, m.bottom);
 }
 
 // A top-level window's position is the position of its frame.

@@ -41,8 +41,6 @@ QFont InterfaceFont(int pixelHeight, bool bold) {
     QFont font(RegisterInterfaceFont());
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }
 
