@@ -115,6 +115,19 @@ TEST_F(FieldKeyboard, CommaLocaleTyping) {
     EXPECT_EQ(degED1->text(), QStringLiteral("1,235") + kDegree);
 }
 
+TEST_F(FieldKeyboard, KeypadDecimalTypesTheSeparatorWhenAsked) {
+    BuildWindow(u',', u'.');
+    Enter(edR1);
+    edR1->setCursorPosition(2);
+    QTest::keyClick(edR1, '.', Qt::KeypadModifier);
+    EXPECT_EQ(edR1->text(), QStringLiteral("40"));  // "." is not the separator here
+    edR1->SetExcelStyleDecimalSeparator(true);
+    QTest::keyClick(edR1, '.', Qt::KeypadModifier);
+    EXPECT_EQ(edR1->text(), QStringLiteral("40,"));
+    QTest::keyClick(edR1, '.');  // the main keyboard's "." stays what it is
+    EXPECT_EQ(edR1->text(), QStringLiteral("40,"));
+}
+
 TEST_F(FieldKeyboard, CaretNeverEntersTheSuffix) {
     BuildWindow();
     Enter(degED1);
