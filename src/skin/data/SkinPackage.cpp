@@ -151,7 +151,7 @@ bool ReadSkinPackage(TacSkinConvertor& convertor, const QByteArray& package) {
             convertor.Files.push_back(TacImageItem{name, HasBmpExtension(name), std::move(data)});
         }
     }
-    convertor.ConsumedBytes = pos;
+    convertor.ConsumedBytes = std::min(pos, package.size()); // a header may be shorter than 8 bytes
     const qint64 declaredImages = qint64(count) - 1;
     convertor.ImageCount = int(std::clamp<qint64>(declaredImages, 0, qint64(convertor.Files.size())));
     convertor.PackedData = nullptr; // the borrowed bytes are detached right after reading

@@ -132,6 +132,14 @@ TEST(SkinPackage, WriterRefusesEntriesThePackageCannotHold) {
     EXPECT_EQ(WriteSkinPackage({}), QByteArray("ASzf\0\0\0\0", 8));
 }
 
+TEST(SkinPackage, HeaderShorterThanEightBytesReadsAsZeroEntries) {
+    TacSkinConvertor conv;
+    ASSERT_TRUE(ReadSkinPackage(conv, QByteArray("ASzf\0", 5)));
+    EXPECT_FALSE(conv.Options.has_value());
+    EXPECT_EQ(conv.ImageCount, 0);
+    EXPECT_EQ(conv.ConsumedBytes, 5);
+}
+
 TEST(SkinPackage, MissingPackageFileIsNotAnError) {
     TacSkinConvertor conv;
     EXPECT_FALSE(ReadSkinPackageFile("/nonexistent/dir/Skin.asz", conv));
