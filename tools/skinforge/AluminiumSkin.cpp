@@ -106,22 +106,6 @@ ForgedImage ExtendedBorder() {
     return {"Xb.png", EncodePngRgba(image), image};
 }
 
-// The options text's values the preview needs ([BUTTON] gradients and shares, [EDIT] colour).
-PreviewRecipe Look() {
-    PreviewRecipe r;
-    r.FormColour = FormColour;
-    r.ButtonGradient = {QColor(38, 88, 164), QColor(62, 126, 206), QColor(38, 88, 164)};
-    r.ButtonHotGradient = {QColor(50, 112, 192), QColor(96, 164, 234), QColor(50, 112, 192)};
-    r.ButtonImagePercent = 50;
-    r.ButtonHotImagePercent = 25;
-    r.ButtonText = Qt::white;
-    r.TitleText = Qt::black;
-    r.EditColour = QColor(242, 242, 242);
-    r.EditText = Qt::black;
-    r.TrackColour = QColor(226, 229, 234);
-    return r;
-}
-
 } // namespace
 
 ForgedSkin ForgeAluminium() {
@@ -129,8 +113,6 @@ ForgedSkin ForgeAluminium() {
     ForgedSkin skin;
     skin.SkinName = "Aluminium (internal)";
     skin.Images = {Huge(style), Master(style), ExtendedBorder()};
-    skin.MasterIndex = 1;
-    skin.Look = Look();
     return skin;
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 // The image entries of an internal skin, forged in package order (the options text, written by
 // hand, is packed in front of them).
-#include "Preview.h"
-
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -20,8 +18,6 @@ struct ForgedImage {
 struct ForgedSkin {
     QString SkinName;
     std::vector<ForgedImage> Images;
-    std::size_t MasterIndex = 0; // which image is the master
-    PreviewRecipe Look;          // what the preview needs beyond the images
 };
 
 ForgedSkin ForgeAluminium();

@@ -15,6 +15,7 @@ const QColor FormColour(226, 212, 188);  // GLOBALINFO COLOR
 const QColor SatinDark(172, 140, 96);    // palette ramp of Corner.bmp
 const QColor SatinLight(255, 246, 228);
 constexpr int SatinTileSize = 124;
+constexpr double SatinShade = 4.5;   // contrast of the satin facets
 
 SkinStyle Style() {
     SkinStyle s;
@@ -96,7 +97,7 @@ ForgedImage ButtonHuge(const SkinStyle& style) {
 
 ForgedImage Corner() {
     // The window body texture, kept as an 8-bit palette image along one warm ramp.
-    const QImage satin = SatinFacetTile(SatinTileSize, SatinTileSize, FormColour, 7.0, 5);
+    const QImage satin = SatinFacetTile(SatinTileSize, SatinTileSize, FormColour, SatinShade, 5);
     const QImage indexed = ToRampIndexed8(satin, SatinDark, SatinLight);
     return {"Corner.bmp", EncodeBmpInfo8(indexed), indexed.convertToFormat(QImage::Format_RGB32)};
 }
@@ -111,24 +112,6 @@ ForgedImage Glow(const char* name, int width, int height, const QColor& colour) 
     return {name, EncodePngRgba(image), image};
 }
 
-// The options text's values the preview needs ([BUTTON] gradients and shares, [EDIT] colour).
-PreviewRecipe Look() {
-    PreviewRecipe r;
-    r.FormColour = FormColour;
-    r.ButtonGradient = {QColor(184, 110, 22), QColor(236, 168, 66), QColor(184, 110, 22)};
-    r.ButtonHotGradient = {QColor(206, 134, 36), QColor(252, 200, 104), QColor(206, 134, 36)};
-    r.ButtonImagePercent = 50;
-    r.ButtonHotImagePercent = 25;
-    r.ButtonText = QColor(58, 30, 4);
-    r.TitleText = QColor(64, 36, 8);
-    r.EditColour = QColor(255, 250, 240);
-    r.EditText = QColor(48, 32, 16);
-    r.TrackColour = QColor(238, 228, 210);
-    const QImage satin = SatinFacetTile(SatinTileSize, SatinTileSize, FormColour, 7.0, 5);
-    r.FormTexture = ToRampIndexed8(satin, SatinDark, SatinLight).convertToFormat(QImage::Format_RGB32);
-    return r;
-}
-
 } // namespace
 
 ForgedSkin ForgeTopaz() {
@@ -141,8 +124,6 @@ ForgedSkin ForgeTopaz() {
                    Glow("GlowCAlone.png", 48, 34, ember), Glow("GlowClose.png", 40, 34, ember),
                    Glow("GlowH.png", 40, 34, amber), Glow("GlowMax.png", 40, 34, amber),
                    Glow("GlowMin.png", 40, 34, amber), Glow("GlowNorm.png", 40, 34, amber)};
-    skin.MasterIndex = 2;
-    skin.Look = Look();
     return skin;
 }
 

@@ -1,7 +1,6 @@
 // tornivex-skinforge: draws the images of one internal skin and packs them behind its
 // hand-written options text into a skin package. Run by the build (skins/CMakeLists.txt).
 #include "ForgedSkin.h"
-#include "Preview.h"
 
 #include "SkinError.h"
 #include "SkinPackage.h"
@@ -66,8 +65,6 @@ int Run(const Arguments& args) {
         QDir().mkpath(args.Preview);
         for (const forge::ForgedImage& image : skin.Images)
             image.Preview.save(QDir(args.Preview).filePath(image.Name + ".png"));
-        forge::RenderPreview(skin.Images[skin.MasterIndex].Preview, skin.Look)
-            .save(QDir(args.Preview).filePath("preview.png"));
     }
     return 0;
 }
