@@ -36,8 +36,12 @@ const std::vector<ToolCommand>& ToolCommands() {
          "\"error: [SECTION] KEY: message\" or \"warning: ...\". Exit code 0 without errors, 1 with.\n",
          RunCheckCommand},
         {"render", "paint one section of a skin into a PNG",
+         // Kept in step with RenderCommand.cpp, which prints the same on wrong usage.
          "usage: tornivex-skin render SKIN SECTION [--state N] [--size WxH]\n"
-         "       [--over COLOR | --over-section NAME] [--text CAPTION] -o OUT.png\n",
+         "       [--over COLOR | --over-section NAME] [--text CAPTION] [--glyph NAME] -o OUT.png\n"
+         "  SKIN   internal skin name, package file (.asz) or unpacked skin directory\n"
+         "  COLOR  decimal or 0x-hex value 0x00BBGGRR as in skin options, or #RRGGBB\n"
+         "  NAME   of --glyph: a [GLOBALINFO] image such as BICONCLOSE, drawn centred in the state's frame\n",
          RunRenderCommand},
     };
     return commands;
