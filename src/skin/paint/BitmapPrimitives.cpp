@@ -113,6 +113,11 @@ void StretchRect(TBitmap32& dst, const TRect& dstRect, const TBitmap32& src, con
         if (sy < 0 || sy >= src.Height()) continue;
         const TPixel32* s = src.Scanline(sy);
         TPixel32* d = dst.Scanline(y);
+        if (sw == dw && srcRect.Left + (visible.Left - dstRect.Left) >= 0 &&
+            srcRect.Left + (visible.Right - dstRect.Left) <= src.Width()) {  // rows only
+            std::copy_n(s + srcRect.Left + (visible.Left - dstRect.Left), visible.Width(), d + visible.Left);
+            continue;
+        }
         for (int x = visible.Left; x < visible.Right; ++x) {
             const int sx = column[static_cast<std::size_t>(x - visible.Left)];
             if (sx >= 0 && sx < src.Width()) d[x] = s[sx];

@@ -61,7 +61,8 @@ void ComposeMasked(const CopyPlan& p, TBitmap32& target, const TBitmap32& image,
                     continue;  // no background known: the key pixel leaves the target alone
                 }
             }
-            d[x] = ComposeThroughMask(s[x], d[x], m[x]);
+            // A black mask pixel shows the image alone: the formula gives the image exactly.
+            d[x] = (m[x] & 0x00FFFFFFu) == 0 ? (s[x] | 0xFF000000u) : ComposeThroughMask(s[x], d[x], m[x]);
         }
     }
 }
