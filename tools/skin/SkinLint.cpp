@@ -90,6 +90,9 @@ private:
         else if (version > 10.99)
             Warning(Where(GlobalInfo, "VERSION"), QStringLiteral("version %1 is newer than 10.99: the "
                                                                  "program shows a warning").arg(version));
+        for (const char* name : PaintedSections)
+            if (options_.IndexOfSection(name) < 0)
+                Warning(Where(name, {}), "missing: the program paints this part from it");
         const auto master = options_.Value(globalInfo_, "MASTERBITMAP");
         if (!master || master->isEmpty()) {
             Warning(Where(GlobalInfo, "MASTERBITMAP"), "no master image: notations without a file have "
@@ -99,9 +102,6 @@ private:
         if (*master != master->toUpper())
             Error(Where(GlobalInfo, "MASTERBITMAP"), "write the name in capitals; it is compared as written");
         master_ = Image(master->toUpper(), Where(GlobalInfo, "MASTERBITMAP"));
-        for (const char* name : PaintedSections)
-            if (options_.IndexOfSection(name) < 0)
-                Warning(Where(name, {}), "missing: the program paints this part from it");
     }
 
     void CheckSection(int s) {
@@ -179,12 +179,25 @@ private:
                                .arg(r.Width()).arg(n.ImageCount));
         if (n.MaskType == 1 && r.Height() % 2 != 0)
             Warning(where, "the height is odd, so image and mask halves differ");
+        if (n.MaskType == 1) CheckKeyPixelsAreMasked(*source, r, where);
         if (n.Kind == TNotationKind::Borders && n.ImageCount > 0) {
             const int cellW = r.Width() / n.ImageCount;
             const int cellH = n.MaskType == 1 ? r.Height() / 2 : r.Height() / (n.MaskType + 1);
             if (n.WL + n.WR >= cellW || n.WT + n.WB >= cellH)
                 Warning(where, "the border widths leave no middle in the frame");
         }
+    }
+
+    // A key pixel is meant to show what lies beneath; where the mask calls it opaque, the key
+    // colour itself is blended in outside corners.
+    void CheckKeyPixelsAreMasked(const TBitmap32& source, const TRect& r, const QString& where) {
+        const int half = r.Height() / 2;
+        for (int y = std::max(r.Top, 0); y < std::min(r.Top + half, source.Height() - half); ++y)
+            for (int x = std::max(r.Left, 0); x < std::min(r.Right, source.Width()); ++x)
+                if (source.Pixel(x, y) == KeyPixel32 && (source.Pixel(x, y + half) & 0xFFFFFF) != 0xFFFFFF) {
+                    Warning(where, QStringLiteral("the key pixel at %1,%2 is not white in the mask").arg(x).arg(y));
+                    return;
+                }
     }
 
     void CheckUnreferencedEntries() {

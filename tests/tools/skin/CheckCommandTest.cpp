@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -67,6 +68,21 @@ TEST(CheckCommand, ReportsEveryPlantedProblemWithSectionAndKey) {
     EXPECT_TRUE(o.contains("warning: [ALPHAEDIT] PARENTCLASS: no section [NOSUCH]")) << qPrintable(o);
     EXPECT_TRUE(o.contains("warning: Xb.png: no key of the options text uses this image")) << qPrintable(o);
     EXPECT_TRUE(o.contains("error: the program cannot load this skin: ")) << qPrintable(o);
+}
+
+TEST(CheckCommand, WarnsOfKeyPixelsTheMaskCallsOpaque) {
+    QTemporaryDir dir;
+    const QString skin = dir.filePath("Keyed");
+    ASSERT_EQ(RunTool({"unpack", "Aluminium (internal)", skin}).Code, 0);
+    QImage master(skin + "/Master.bmp");
+    ASSERT_FALSE(master.isNull());
+    // The middle of the BUTTON border's first frame: opaque in the mask.
+    master.setPixel(152 + 8, 30 + 12, qRgb(255, 0, 255));
+    ASSERT_TRUE(master.save(skin + "/Master.bmp", "BMP"));
+    const auto run = RunTool({"check", skin});
+    EXPECT_EQ(run.Code, 0) << qPrintable(run.Out); // a warning, not an error
+    EXPECT_TRUE(run.Out.contains("warning: [BUTTON] BORDERSMASK: the key pixel at 160,42 is not white in "
+                                 "the mask")) << qPrintable(run.Out);
 }
 
 TEST(CheckCommand, AFileThatIsNoPackageIsAClearFailure) {
