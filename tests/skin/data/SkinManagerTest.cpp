@@ -192,6 +192,29 @@ TEST_F(SkinManagerTest, DeactivatingRemovesTheSkin) {
     EXPECT_TRUE(manager.CommonSkinData().Active);
 }
 
+TEST_F(SkinManagerTest, EventsOfASkinChangeInOrder) {
+    StartUp();
+    std::vector<std::string> events;
+    QObject::connect(&manager, &TsSkinManager::OnBeforeChange, [&] { events.push_back("before"); });
+    QObject::connect(&manager, &TsSkinManager::OnSkinLoading, [&] { events.push_back("loading"); });
+    QObject::connect(&manager, &TsSkinManager::OnActivate, [&] { events.push_back("activate"); });
+    QObject::connect(&manager, &TsSkinManager::OnAfterChange, [&] { events.push_back("after"); });
+    manager.SetSkinName(Topaz);
+    EXPECT_EQ(events, (std::vector<std::string>{"before", "loading", "activate", "after"}));
+}
+
+TEST_F(SkinManagerTest, CommonSectionsOverrideTheSkinsSections) {
+    StartUp();
+    manager.SetCommonSections("[BUTTON]\nSTATES = 1\n; keep = this\n[EXTRA]\nPARENTCLASS=BUTTON\n");
+    EXPECT_EQ(manager.CommonSections(), "[BUTTON]\nSTATES=1\n; keep = this\n[EXTRA]\nPARENTCLASS=BUTTON\n");
+    const int button = manager.GetSkinIndex("BUTTON");
+    EXPECT_EQ(manager.gd()[std::size_t(button)].States, 1);
+    const int extra = manager.GetSkinIndex("EXTRA");
+    ASSERT_GE(extra, 0);
+    EXPECT_EQ(manager.gd()[std::size_t(extra)].Props[0].Color, 16773594);
+    EXPECT_EQ(manager.gd()[std::size_t(extra)].BorderIndex, manager.gd()[std::size_t(button)].BorderIndex);
+}
+
 TEST_F(SkinManagerTest, AdjustmentsReloadAndBrightnessIsClamped) {
     StartUp();
     manager.SetBrightness(150);
