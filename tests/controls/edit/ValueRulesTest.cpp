@@ -479,3 +479,46 @@ TEST(PasteRules, WrittenPasteRoundsToPrecision) {
 
 }  // namespace
 }  // namespace tornivex::edit
+
+namespace tornivex::edit {
+namespace {
+
+// Whatever text arrives, under any type and precision, the rules answer without failing: the
+// only error they may raise is EOverflow when a number is read back as a double.
+TEST(ValueRulesRobustness, RandomTextsNeverFail) {
+    constexpr char16_t kAlphabet[] = u"0123456789.,-+eE $AbF\u00B0 \t";
+    constexpr int16_t kPrecisions[] = {-1, 0, 3, 8, 18, 25};
+    uint32_t seed = 12345;
+    const auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    for (const char16_t decimal : {u'.', u','}) {
+        ScopedFormatSettings locale(decimal, decimal == u'.' ? u',' : u'.');
+        for (int round = 0; round < 3000; ++round) {
+            std::u16string text;
+            const size_t length = next() % 24;
+            for (size_t i = 0; i < length; ++i) text += kAlphabet[next() % (std::size(kAlphabet) - 1)];
+            if (next() % 50 == 0) text += std::u16string(330, u'9');
+            const auto type = static_cast<TAdvEditType>(next() % 12);
+            PlainFieldDisplay display;
+            ValueField field(display);
+            field.SetEditType(type);
+            field.SetPrecision(kPrecisions[next() % std::size(kPrecisions)]);
+            if (next() % 2) field.SetPrecisionDisplay(pdShortest);
+            if (next() % 2) field.SetSuffix(u"\u00B0");
+            const auto guarded = [&](auto&& step) {
+                try {
+                    step();
+                } catch (const EOverflow&) {
+                }
+            };
+            guarded([&] { field.WriteText(text); });
+            guarded([&] { field.WritePaste(JudgePaste(field.Settings(), text, text, u"")); });
+            display.SetRawText(text);
+            guarded([&] { field.LeaveFormatting(); });
+            guarded([&] { field.WriteFloatValue(field.ReadFloatValue()); });
+            EXPECT_NO_THROW(field.ReadIntValue()) << U8(text);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tornivex::edit
