@@ -1,5 +1,6 @@
 #include "AdvEdit.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "LocaleSettings.h"
@@ -136,6 +137,23 @@ void TAdvEdit::SelectBeforeDecimal() {
     const edit::ValueSpan span = CurrentValueSpan();
     const qsizetype at = Text().indexOf(QChar(FormatSettings().DecimalSeparator));
     setCursorPosition(static_cast<int>(span.start + (at < 0 ? 0 : at)));
+}
+
+// Moves a caret or selection that reaches into the prefix or suffix back into the value.
+void TAdvEdit::KeepSelectionInValue() {
+    const edit::ValueSpan span = CurrentValueSpan();
+    const int valueStart = static_cast<int>(span.start);
+    const int valueEnd = static_cast<int>(span.end);
+    if (hasSelectedText()) {
+        const int start = std::clamp(selectionStart(), valueStart, valueEnd);
+        const int end = std::clamp(selectionEnd(), valueStart, valueEnd);
+        if (start == selectionStart() && end == selectionEnd()) return;
+        if (end > start) setSelection(start, end - start);
+        else setCursorPosition(start);
+    } else {
+        const int caret = std::clamp(cursorPosition(), valueStart, valueEnd);
+        if (caret != cursorPosition()) setCursorPosition(caret);
+    }
 }
 
 void TAdvEdit::OnTextChanged() {
