@@ -9,16 +9,33 @@
 
 namespace tornivex::testing {
 
-void WindowTest::SetUpTestSuite() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "tornivex-tests";
-    static char* argv[] = {name, nullptr};
-    static platform::TApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    platform::RegisterInterfaceFont();
-    app.SetTitle(QStringLiteral("Tornivex"));
-}
+namespace {
+
+// The application lives from before the first test to after the last one, and is destroyed
+// before the program exits (a static one would outlive Qt's own thread storage).
+class ApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "tornivex-tests";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<platform::TApplication>(argc, argv);
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        platform::RegisterInterfaceFont();
+        app_->SetTitle(QStringLiteral("Tornivex"));
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<platform::TApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+}  // namespace
+
+void WindowTest::SetUpTestSuite() { ASSERT_NE(platform::TApplication::Instance(), nullptr); }
 
 void WindowTest::SetUp() {
     locale = std::make_unique<ScopedFormatSettings>(u'.', u',');
