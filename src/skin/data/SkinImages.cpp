@@ -22,8 +22,10 @@ ImageKind KindOf(const QString& referenceName) {
     return ImageKind::None;
 }
 
-// Guards against images whose headers claim absurd sizes.
+// Guards against images whose headers claim absurd sizes: skin images are small, and a forged
+// header must not make the loader allocate gigabytes.
 constexpr int MaxImageSide = 16384;
+constexpr qint64 MaxImagePixels = qint64(4096) * 4096;
 
 QImage Decode(const QByteArray& bytes, const char* format) {
     QByteArray copy = bytes;
@@ -32,7 +34,9 @@ QImage Decode(const QByteArray& bytes, const char* format) {
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(false);
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > MaxImageSide || size.height() > MaxImageSide)) return {};
+    if (size.isValid() && (size.width() > MaxImageSide || size.height() > MaxImageSide ||
+                           qint64(size.width()) * size.height() > MaxImagePixels))
+        return {};
     QImage image;
     if (!reader.read(&image)) return {};
     return image;
