@@ -86,6 +86,9 @@ void FillOwnBackground(const TLoadedSkin& skin, const TOwnLook& look, const Back
         if (image) {
             const TsMaskData& texture = skin.ma[look.Texture];
             TRect uncovered = rect;
+            // A masked texture lets what lies beneath show through: make that the section's
+            // colour rather than whatever the target held before.
+            if (texture.MaskType != 0) FillPixels32(target, rect, look.C);
             PaintTextureFrom(*image, target, uncovered, texture, texture.DrawMode, source);
             textured = true;
             if (uncovered != NothingUncovered) FillPixels32(target, uncovered, look.C);

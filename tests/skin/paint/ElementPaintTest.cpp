@@ -122,6 +122,15 @@ TEST_F(ElementPaintTest, ImageShareWithoutAValidTextureFillsWithTheColour) {
     EXPECT_PIXEL(target, 4, 4, ColorToPixel(Grey));
 }
 
+TEST_F(ElementPaintTest, MaskedTextureShowsTheSectionColourNotTheOldPixels) {
+    const int s = fx.AddSection(1, MakeColor(0, 0, 200));
+    fx.Section(s).Props[0].ImagePercent = 100;
+    fx.Section(s).Props[0].TextureIndex = fx.AddTracedRow(1, 2, 2, true, 0, 0, 0, 0, 0, 0xFFFFFFFFu);
+    Paint(s, 0);
+    // Mask 255 keeps what lies beneath: (s * 256 + (200 - s) * 255) div 256 with s = 0.
+    EXPECT_PIXEL(target, 0, 0, 0xFF0000C7u);
+}
+
 TEST_F(ElementPaintTest, CustomColourReplacesTheSectionsLook) {
     const int s = fx.AddSection(1, Grey, 100);
     Paint(s, 0, BackgroundSourceFromColor(clBlack), TPoint{}, TRect{0, 0, 6, 6}, MakeColor(1, 2, 3));
