@@ -1,5 +1,7 @@
 #include "InternalSkins.h"
 
+#include "StoredSkins.h"
+
 #include <QFile>
 
 #include <stdexcept>
@@ -30,6 +32,15 @@ std::vector<InternalSkinPackage> InternalSkinPackages() {
     RegisterInternalSkinResources();
     return {{"Topaz (internal)", ReadResource(":/skins/topaz.asz")},
             {"Aluminium (internal)", ReadResource(":/skins/aluminium.asz")}};
+}
+
+void AddInternalSkins(TsStoredSkins& skins) {
+    for (InternalSkinPackage& package : InternalSkinPackages()) {
+        TsStoredSkin& item = skins.Add(package.Name, package.Data);
+        item.Shadow1Color = 0;
+        item.Shadow1Offset = 0;
+        item.Shadow1Transparency = 0;
+    }
 }
 
 } // namespace tornivex

@@ -15,4 +15,10 @@ struct InternalSkinPackage {
 
 std::vector<InternalSkinPackage> InternalSkinPackages();
 
+class TsStoredSkins;
+
+// Appends both internal skins to a manager's collection as the main window stores them: name and
+// package, Shadow1Color black, Shadow1Offset 0, Shadow1Transparency 0, defaults for the rest.
+void AddInternalSkins(TsStoredSkins& skins);
+
 } // namespace tornivex

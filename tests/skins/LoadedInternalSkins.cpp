@@ -29,8 +29,7 @@ const TsSkinManager& ManagerWithSkin(const QString& skinName) {
         SetSkinDialogs(&dialogs);
         slot = std::make_unique<TsSkinManager>();
         slot->BeginLoading();
-        for (const InternalSkinPackage& skin : InternalSkinPackages())
-            slot->InternalSkins().Add(skin.Name, skin.Data);
+        AddInternalSkins(slot->InternalSkins());
         slot->SetSkinName(skinName);
         slot->Loaded();
     }

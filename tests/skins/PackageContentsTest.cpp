@@ -1,6 +1,7 @@
 // The two embedded packages: names, entries, stream layout and image formats.
 #include "InternalSkins.h"
 #include "SkinPackage.h"
+#include "StoredSkins.h"
 
 #include <QImage>
 #include <QtEndian>
@@ -65,6 +66,23 @@ TEST(InternalSkinPackages, AreTopazThenAluminium) {
     ASSERT_EQ(skins.size(), 2u);
     EXPECT_EQ(skins[0].Name, "Topaz (internal)");
     EXPECT_EQ(skins[1].Name, "Aluminium (internal)");
+}
+
+TEST(InternalSkinPackages, GoIntoAManagersCollectionAsTheWindowStoresThem) {
+    TsStoredSkins skins;
+    AddInternalSkins(skins);
+    ASSERT_EQ(skins.Count(), 2);
+    const auto packages = InternalSkinPackages();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(skins[i].Name, packages[std::size_t(i)].Name);
+        EXPECT_EQ(skins[i].PackedData, packages[std::size_t(i)].Data);
+        EXPECT_EQ(skins[i].Shadow1Color, 0);
+        EXPECT_EQ(skins[i].Shadow1Offset, 0);
+        EXPECT_EQ(skins[i].Shadow1Transparency, 0);
+        EXPECT_EQ(skins[i].Shadow1Blur, -1);
+        EXPECT_EQ(skins[i].BorderColor, 0xFF00FF);
+    }
+    EXPECT_EQ(skins.IndexOf("Aluminium (internal)"), 1);
 }
 
 TEST(InternalSkinPackages, HoldExactlyTheListedEntriesAsSingleStreams) {
