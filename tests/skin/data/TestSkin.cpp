@@ -17,6 +17,8 @@ public:
         static char* argv[] = {name, nullptr};
         if (!QCoreApplication::instance()) app_ = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // Before exit handlers run: Qt's own globals are gone by then.
+    void TearDown() override { app_.reset(); }
 
 private:
     std::unique_ptr<QCoreApplication> app_;
