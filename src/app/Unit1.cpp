@@ -2,10 +2,12 @@
 
 #include "FieldResultLines.h"
 #include "Fonts.h"
+#include "InternalSkins.h"
 #include "MakerInfo.h"
 #include "TApplication.h"
 #include "TuningCalculation.h"
 #include "Unit2.h"
+#include "sSkinManager.h"
 
 namespace tornivex {
 namespace {
@@ -67,7 +69,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window) {
     client_->setGeometry(0, 0, ClientWidth, ClientHeight);
 
     CreateControls();
+    CreateSkinManager();
     WireEvents();
+    // The window has finished loading: the manager applies its skin to every form now.
+    sSkinManager1->Loaded();
 }
 
 TForm1::~TForm1() = default;
@@ -134,6 +139,17 @@ void TForm1::CreateFields() {
     LoadField(edMicro, etNumeric, 0, pdNormal, {}, QStringLiteral("10"));
     LoadField(edR1, etFloat, 8, pdShortest, {}, QStringLiteral("40"));
     LoadField(edR2, etFloat, 8, pdShortest, {}, QStringLiteral("1"));
+}
+
+void TForm1::CreateSkinManager() {
+    sSkinManager1 = new TsSkinManager(this);
+    sSkinManager1->setObjectName(QStringLiteral("sSkinManager1"));
+    sSkinManager1->BeginLoading();
+    AddInternalSkins(sSkinManager1->InternalSkins());
+    sSkinManager1->SetSkinDirectory(QStringLiteral("c:\\Skins"));
+    // Setting the name loads the skin at once; a failure shows its own box and keeps the
+    // window usable without a skin.
+    sSkinManager1->SetSkinName(QStringLiteral("Aluminium (internal)"));
 }
 
 void TForm1::WireEvents() {

@@ -11,6 +11,7 @@
 namespace tornivex {
 
 class TForm2;
+class TsSkinManager;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -45,6 +46,8 @@ public:
     TsButton* sButton1 = nullptr;
     TsButton* sButton2 = nullptr;
     TsWebLabel* sWebLabel1 = nullptr;
+    // Holds the two internal skins; "Aluminium (internal)" is active.
+    TsSkinManager* sSkinManager1 = nullptr;
 
     static constexpr int ClientWidth = 535;
     static constexpr int ClientHeight = 177;
@@ -52,6 +55,7 @@ public:
 private:
     void CreateControls();
     void CreateFields();
+    void CreateSkinManager();
     void WireEvents();
 
     QWidget* client_ = nullptr;

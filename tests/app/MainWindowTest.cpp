@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include "MakerInfo.h"
+#include "StoredSkins.h"
+#include "sSkinManager.h"
 #include "Shell.h"
 #include "WindowTestSupport.h"
 
@@ -195,6 +197,23 @@ TEST_F(MainWindowTest, LinkLabelOpensTheMakerPageOnPress) {
     QTest::mousePress(form1->sWebLabel1, Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_EQ(opened.size(), 1);
     platform::SetShellOpener(nullptr);
+}
+
+TEST_F(MainWindowTest, SkinManagerHoldsBothSkinsWithAluminiumLoaded) {
+    TsSkinManager* manager = form1->sSkinManager1;
+    ASSERT_NE(manager, nullptr);
+    EXPECT_EQ(manager->parent(), form1.get());  // owned by the window
+    ASSERT_EQ(manager->InternalSkins().Count(), 2);
+    EXPECT_EQ(manager->InternalSkins()[0].Name, "Topaz (internal)");
+    EXPECT_EQ(manager->InternalSkins()[1].Name, "Aluminium (internal)");
+    EXPECT_EQ(manager->SkinName(), "Aluminium (internal)");
+    EXPECT_EQ(manager->SkinDirectory(), "c:\\Skins");
+    EXPECT_TRUE(manager->Active());
+    EXPECT_FALSE(manager->IsLoading());
+    EXPECT_EQ(manager->SkinInfo(), "8");
+    EXPECT_EQ(manager->GetSkinIndex("TRANSPARENT"), 71);
+    EXPECT_EQ(manager->GetSkinIndex("button"), -1);
+    EXPECT_GE(manager->GetSkinIndex("BUTTON"), 0);
 }
 
 TEST_F(MainWindowTest, GoldenImages) {
