@@ -75,7 +75,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window) {
     sSkinManager1->Loaded();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The manager takes its skin off every form as it goes: let it do so while this window and
+    // its controls are still whole, not while the base destructor is deleting them.
+    delete sSkinManager1;
+    sSkinManager1 = nullptr;
+}
 
 void TForm1::CreateControls() {
     constexpr TColorRef text = platform::clWindowText;

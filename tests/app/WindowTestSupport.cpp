@@ -6,6 +6,7 @@
 
 #include "Fonts.h"
 #include "WindowPlacement.h"
+#include "sSkinManagerWidgets.h"
 
 namespace tornivex::testing {
 
@@ -20,6 +21,7 @@ public:
         static char name[] = "tornivex-tests";
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<platform::TApplication>(argc, argv);
+        InstallSkinManagerWidgets();  // skin commands reach the windows as in the program
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         platform::RegisterInterfaceFont();
         app_->SetTitle(QStringLiteral("Tornivex"));
