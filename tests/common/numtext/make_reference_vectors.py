@@ -387,7 +387,7 @@ def exact_decimal_text(digits, k):
 
 def parse_texts(rng, shown):
     texts = []
-    # The texts of the spec-like table and syntax corners.
+    # The texts of the documented edge-case table and the syntax corners.
     texts += ["1.8", " 1.8 ", "1e3", "1E+3", "1E", ".", "-.5", "1,000", "", " ", "-", "+", "E5",
               ".E5", "-.", "1E4999", "1E-4999", "1E5000", "1E499", "1E-499", "0E4999", "1e-",
               "1E4932", "1.18973149535723176E4932", "1.18973149535723177E4932",
