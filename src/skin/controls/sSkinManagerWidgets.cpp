@@ -25,6 +25,8 @@ bool TakesPartInSkinning(QObject* object) { return SendSkinCommand(object, scIsS
 void WalkChildren(QObject* parent, int command, std::intptr_t lparam) {
     const QObjectList children = parent->children();
     for (QObject* child : children) {
+        // A child being destroyed (the parent is deleting its children) ends this parent's walk.
+        if (!child) break;
         auto* widget = qobject_cast<QWidget*>(child);
         if (!widget) {
             if (child->isWidgetType()) continue;
