@@ -193,7 +193,10 @@ void TSkinLoader::AddImageRow(int section, const QString& key, const QString& va
         if (!md.Bmp || md.Bmp->Width() == 0) return;
         md.R = TRect{0, 0, md.Bmp->Width(), md.Bmp->Height()};
         if (!n.WidthsGiven) ComputeDefaultBorderWidths(md);
-        if (md.ImgType == itisaBorder) md.CornerType = ComputeCornerType(md, md.Bmp.get());
+        if (md.ImgType == itisaBorder)
+            md.CornerType = className == QLatin1String("BUTTON_HUGE") && key == QLatin1String("BORDERSMASK")
+                                ? 2
+                                : ComputeCornerType(md, md.Bmp.get());
         break;
     }
     case TNotationKind::PlainFile:
