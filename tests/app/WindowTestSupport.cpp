@@ -1,10 +1,9 @@
 #include "WindowTestSupport.h"
 
 #include <QDir>
-#include <QStyleFactory>
 #include <QTest>
 
-#include "Fonts.h"
+#include "TestApplication.h"
 #include "WindowPlacement.h"
 #include "sSkinManagerWidgets.h"
 
@@ -12,28 +11,8 @@ namespace tornivex::testing {
 
 namespace {
 
-// The application lives from before the first test to after the last one, and is destroyed
-// before the program exits (a static one would outlive Qt's own thread storage).
-class ApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "tornivex-tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<platform::TApplication>(argc, argv);
-        InstallSkinManagerWidgets();  // skin commands reach the windows as in the program
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        platform::RegisterInterfaceFont();
-        app_->SetTitle(QStringLiteral("Tornivex"));
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<platform::TApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kApplication =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+[[maybe_unused]] ::testing::Environment* const kApplication = ::testing::AddGlobalTestEnvironment(
+    new TestApplicationEnvironment([] { InstallSkinManagerWidgets(); }));
 
 }  // namespace
 

@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QStyleFactory>
 #include <QTest>
 
 #include "Fonts.h"
 #include "TApplication.h"
+#include "TestApplication.h"
 
 namespace tornivex::testing {
 
@@ -24,28 +24,8 @@ void LoadField(TAdvEdit& field, TAdvEditType type, int16_t precision, TPrecision
 
 namespace {
 
-// One application for the whole run, ended before the program's exit handlers run: Qt's
-// thread storage is gone by then, and an application destroyed there crashes.
-class ApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "edit-tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<platform::TApplication>(argc, argv);
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        platform::RegisterInterfaceFont();
-        app_->SetTitle(QStringLiteral("Tornivex"));
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<platform::TApplication> app_;
-};
-
-// gtest owns the environment.
 [[maybe_unused]] ::testing::Environment* const kApplication =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+    ::testing::AddGlobalTestEnvironment(new testing::TestApplicationEnvironment);
 
 }  // namespace
 

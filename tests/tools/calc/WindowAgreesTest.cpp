@@ -11,13 +11,12 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QStyleFactory>
 #include <QTest>
 
 #include "CalcRun.h"
-#include "Fonts.h"
 #include "LocaleSettings.h"
 #include "TApplication.h"
+#include "TestApplication.h"
 #include "Unit1.h"
 
 namespace tornivex::calc {
@@ -35,28 +34,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
-// One application for the whole run, ended before the program's exit handlers run (an
-// application destroyed there crashes in Qt's thread storage).
-class ApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "calc-window-tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<platform::TApplication>(argc, argv);
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        platform::RegisterInterfaceFont();
-        app_->SetTitle(QStringLiteral("Tornivex"));
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<platform::TApplication> app_;
-};
-
-// gtest owns the environment.
 [[maybe_unused]] ::testing::Environment* const kApplication =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+    ::testing::AddGlobalTestEnvironment(new testing::TestApplicationEnvironment);
 
 class WindowAgrees : public ::testing::TestWithParam<std::vector<std::string>> {
 protected:
