@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "FieldDesigns.h"
 #include "FieldResultLines.h"
 #include "Fonts.h"
 #include "InternalSkins.h"
@@ -37,14 +38,19 @@ TLabel* MakeLabel(QWidget* parent, const char* name, const LabelDesign& design) 
     return label;
 }
 
-// Applies a field's stored properties in the order the window stores them, then ends loading.
-void LoadField(TAdvEdit* field, TAdvEditType type, int precision, TPrecisionDisplay display,
-               const QString& suffix, const QString& text) {
-    if (type != etString) field->SetEditType(type);
-    if (precision != 0) field->SetPrecision(static_cast<int16_t>(precision));
-    if (display != pdNormal) field->SetPrecisionDisplay(display);
-    if (!suffix.isEmpty()) field->SetSuffix(suffix);
-    field->SetText(text);
+// Creates a field at its designed place.
+TAdvEdit* MakeField(QWidget* parent, const TFieldDesign& design) {
+    auto* field = new TAdvEdit(parent);
+    field->setObjectName(QString::fromLatin1(design.Name));
+    field->setGeometry(design.Left, design.Top, design.Width, design.Height);
+    return field;
+}
+
+// Loads a field as the window stores it: stored properties in stored order, then the end of loading.
+void LoadField(TAdvEdit* field, const TFieldDesign& design) {
+    ApplyStoredProperties(
+        *field, design, [](const char16_t* text) { return QString::fromUtf16(text); },
+        [field](const QString& text) { field->SetText(text); });
     field->SetEditAlign(eaCenter);
     field->Loaded();
 }
@@ -128,22 +134,15 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreateFields() {
-    QWidget* c = client_;
-    const auto make = [c](const char* name, QRect bounds) {
-        auto* field = new TAdvEdit(c);
-        field->setObjectName(QString::fromLatin1(name));
-        field->setGeometry(bounds);
-        return field;
-    };
     // Creation order is tab order; the right-hand ratio field comes before the left-hand one.
-    degED1 = make("degED1", {56, 7, 38, 21});
-    edMicro = make("edMicro", {56, 34, 38, 21});
-    edR2 = make("edR2", {198, 64, 54, 21});
-    edR1 = make("edR1", {132, 64, 54, 21});
-    LoadField(degED1, etFloat, 3, pdShortest, QStringLiteral("\u00B0"), QStringLiteral("1.8"));
-    LoadField(edMicro, etNumeric, 0, pdNormal, {}, QStringLiteral("10"));
-    LoadField(edR1, etFloat, 8, pdShortest, {}, QStringLiteral("40"));
-    LoadField(edR2, etFloat, 8, pdShortest, {}, QStringLiteral("1"));
+    degED1 = MakeField(client_, degED1Design);
+    edMicro = MakeField(client_, edMicroDesign);
+    edR2 = MakeField(client_, edR2Design);
+    edR1 = MakeField(client_, edR1Design);
+    LoadField(degED1, degED1Design);
+    LoadField(edMicro, edMicroDesign);
+    LoadField(edR1, edR1Design);
+    LoadField(edR2, edR2Design);
 }
 
 void TForm1::CreateSkinManager() {

@@ -1,25 +1,10 @@
 #include "CalcFields.h"
 
+#include "FieldDesigns.h"
 #include "PasteRules.h"
 
 namespace tornivex::calc {
 namespace {
-
-struct FieldDesign {
-    TAdvEditType type;
-    int16_t precision;
-    TPrecisionDisplay display;
-    const char16_t* suffix;
-    const char16_t* text;
-};
-
-// The window's stored properties of the four fields.
-constexpr std::array<FieldDesign, 4> kDesigns = {{
-    {etFloat, 3, pdShortest, u"\u00B0", u"1.8"},
-    {etNumeric, 0, pdNormal, u"", u"10"},
-    {etFloat, 8, pdShortest, u"", u"40"},
-    {etFloat, 8, pdShortest, u"", u"1"},
-}};
 
 constexpr std::array<FieldDescription, 4> kDescriptions = {{
     {"degED1", "step angle"},
@@ -34,14 +19,12 @@ const FieldDescription& DescribeField(FieldId id) { return kDescriptions[static_
 
 CalcFields::CalcFields(std::function<void(const std::exception&)> errorShown)
     : errorShown_(std::move(errorShown)) {
+    // Field ids follow the designs' order: step angle, division, motor side, axis side.
     for (size_t i = 0; i < fields_.size(); ++i) {
-        const FieldDesign& design = kDesigns[i];
         edit::ValueField& value = fields_[i].value;
-        if (design.type != etString) value.SetEditType(design.type);
-        if (design.precision != 0) value.SetPrecision(design.precision);
-        if (design.display != pdNormal) value.SetPrecisionDisplay(design.display);
-        if (*design.suffix != 0) value.SetSuffix(design.suffix);
-        value.WriteText(design.text);
+        ApplyStoredProperties(
+            value, kMainWindowFields[i], [](const char16_t* text) { return std::u16string(text); },
+            [&value](const std::u16string& text) { value.WriteText(text); });
     }
 }
 

@@ -10,13 +10,10 @@
 
 namespace tornivex::testing {
 
-void LoadField(TAdvEdit& field, TAdvEditType type, int16_t precision, TPrecisionDisplay display,
-               const QString& suffix, const QString& text) {
-    if (type != etString) field.SetEditType(type);
-    if (precision != 0) field.SetPrecision(precision);
-    if (display != pdNormal) field.SetPrecisionDisplay(display);
-    if (!suffix.isEmpty()) field.SetSuffix(suffix);
-    field.SetText(text);
+void LoadField(TAdvEdit& field, const TFieldDesign& design) {
+    ApplyStoredProperties(
+        field, design, [](const char16_t* text) { return QString::fromUtf16(text); },
+        [&field](const QString& text) { field.SetText(text); });
     field.SetEditAlign(eaCenter);
     field.SetColor(field.palette().color(QPalette::Base));
     field.Loaded();
@@ -49,20 +46,21 @@ void FieldWindowTest::BuildWindow(char16_t decimalSeparator, char16_t thousandSe
     window = std::make_unique<QWidget>();
     window->setFont(platform::InterfaceFont(11));
     window->resize(300, 120);
-    const auto make = [this](const char* name, QRect bounds) {
+    const auto make = [this](const TFieldDesign& design) {
         auto* field = new TAdvEdit(window.get());
-        field->setObjectName(QString::fromLatin1(name));
-        field->setGeometry(bounds);
+        field->setObjectName(QString::fromLatin1(design.Name));
+        field->setGeometry(design.Left, design.Top, design.Width, design.Height);
         return field;
     };
-    degED1 = make("degED1", {56, 7, 38, 21});
-    edMicro = make("edMicro", {56, 34, 38, 21});
-    edR2 = make("edR2", {198, 64, 54, 21});
-    edR1 = make("edR1", {132, 64, 54, 21});
-    LoadField(*degED1, etFloat, 3, pdShortest, QStringLiteral("\u00B0"), QStringLiteral("1.8"));
-    LoadField(*edMicro, etNumeric, 0, pdNormal, {}, QStringLiteral("10"));
-    LoadField(*edR1, etFloat, 8, pdShortest, {}, QStringLiteral("40"));
-    LoadField(*edR2, etFloat, 8, pdShortest, {}, QStringLiteral("1"));
+    // Tab order as in the main window: the right-hand ratio field before the left-hand one.
+    degED1 = make(degED1Design);
+    edMicro = make(edMicroDesign);
+    edR2 = make(edR2Design);
+    edR1 = make(edR1Design);
+    LoadField(*degED1, degED1Design);
+    LoadField(*edMicro, edMicroDesign);
+    LoadField(*edR1, edR1Design);
+    LoadField(*edR2, edR2Design);
     button = new QPushButton(QStringLiteral("Calculate"), window.get());
     button->setGeometry(8, 90, 137, 25);
     QObject::connect(button, &QPushButton::clicked, [this] { ++buttonClicks; });

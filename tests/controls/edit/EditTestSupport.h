@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "AdvEdit.h"
+#include "FieldDesigns.h"
 #include "LocaleSettings.h"
 
 namespace tornivex::testing {
@@ -21,9 +22,8 @@ struct ShownError {
     QString text;
 };
 
-// Applies the stored properties in the window's order, then ends loading.
-void LoadField(TAdvEdit& field, TAdvEditType type, int16_t precision, TPrecisionDisplay display,
-               const QString& suffix, const QString& text);
+// Applies a field's stored properties in the window's order, then ends loading.
+void LoadField(TAdvEdit& field, const TFieldDesign& design);
 
 class FieldWindowTest : public ::testing::Test {
 protected:
