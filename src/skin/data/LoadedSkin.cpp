@@ -10,6 +10,16 @@ TsMaskData OneCellAtLeast(const TsMaskData& md) {
     return copy;
 }
 
+// A margin of a border mask: its own width when at least 1, else the border width when at least
+// 1, else a whole cell across (horizontal margins) or down (vertical ones).
+template <class Width>
+int MaskMarginOf(const TsMaskData& md, Width TsMaskData::*own, bool horizontal) {
+    if (md.*own >= 1) return md.*own;
+    if (md.BorderWidth >= 1) return md.BorderWidth;
+    const TsMaskData cell = OneCellAtLeast(md);
+    return horizontal ? MaskCellWidth(cell) : MaskCellHeight(cell);
+}
+
 } // namespace
 
 int TLoadedSkin::GetSkinIndex(const QString& skinSection) const {
@@ -83,31 +93,16 @@ int TLoadedSkin::GetTextureIndex(int skinIndex, const QString& propName) const {
 }
 
 int TLoadedSkin::MaskWidthLeft(int maskIndex) const {
-    const TsMaskData& md = ma[std::size_t(maskIndex)];
-    if (md.WL >= 1) return md.WL;
-    if (md.BorderWidth >= 1) return md.BorderWidth;
-    return MaskCellWidth(OneCellAtLeast(md));
+    return MaskMarginOf(ma[std::size_t(maskIndex)], &TsMaskData::WL, true);
 }
-
 int TLoadedSkin::MaskWidthTop(int maskIndex) const {
-    const TsMaskData& md = ma[std::size_t(maskIndex)];
-    if (md.WT >= 1) return md.WT;
-    if (md.BorderWidth >= 1) return md.BorderWidth;
-    return MaskCellHeight(OneCellAtLeast(md));
+    return MaskMarginOf(ma[std::size_t(maskIndex)], &TsMaskData::WT, false);
 }
-
 int TLoadedSkin::MaskWidthRight(int maskIndex) const {
-    const TsMaskData& md = ma[std::size_t(maskIndex)];
-    if (md.WR >= 1) return md.WR;
-    if (md.BorderWidth >= 1) return md.BorderWidth;
-    return MaskCellWidth(OneCellAtLeast(md));
+    return MaskMarginOf(ma[std::size_t(maskIndex)], &TsMaskData::WR, true);
 }
-
 int TLoadedSkin::MaskWidthBottom(int maskIndex) const {
-    const TsMaskData& md = ma[std::size_t(maskIndex)];
-    if (md.WB >= 1) return md.WB;
-    if (md.BorderWidth >= 1) return md.BorderWidth;
-    return MaskCellHeight(OneCellAtLeast(md));
+    return MaskMarginOf(ma[std::size_t(maskIndex)], &TsMaskData::WB, false);
 }
 
 QStringList TLoadedSkin::GetSkinSections() const {
