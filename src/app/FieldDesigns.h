@@ -4,8 +4,11 @@
 // window, the command-line calculator and the field tests all build their fields from here.
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "EditTypes.h"
+#include "LocaleSettings.h"
 
 namespace tornivex {
 
@@ -28,9 +31,19 @@ inline constexpr TFieldDesign edR2Design{"edR2", 198, 64, 54, 21, etFloat, 8, pd
 inline constexpr std::array<TFieldDesign, 4> kMainWindowFields{degED1Design, edMicroDesign,
                                                                edR1Design, edR2Design};
 
+// Design texts are written in the program's own notation (decimal point, no grouping) so that
+// they mean the same number everywhere; a field reads its text in the user's notation, so the
+// design's point becomes the user's decimal separator before the field sees it.
+inline std::u16string DesignTextInUserNotation(std::u16string_view designText) {
+    std::u16string text(designText);
+    for (char16_t& c : text)
+        if (c == u'.') c = FormatSettings().DecimalSeparator;
+    return text;
+}
+
 // Applies a design's stored properties to a field, skipping those equal to a new field's
-// defaults as a stored window does. `toText` turns a design text into the field's own string
-// type and `writeText` writes the value text. Works for TAdvEdit and the widget-free value field.
+// defaults as a stored window does. `toText` turns a text into the field's own string type and
+// `writeText` writes the value text, which arrives in the user's notation. Works for TAdvEdit and the widget-free value field.
 template <class Field, class ToText, class WriteText>
 void ApplyStoredProperties(Field& field, const TFieldDesign& design, ToText toText,
                            WriteText writeText) {
@@ -38,7 +51,7 @@ void ApplyStoredProperties(Field& field, const TFieldDesign& design, ToText toTe
     if (design.Precision != 0) field.SetPrecision(design.Precision);
     if (design.PrecisionDisplay != pdNormal) field.SetPrecisionDisplay(design.PrecisionDisplay);
     if (*design.Suffix != 0) field.SetSuffix(toText(design.Suffix));
-    writeText(toText(design.Text));
+    writeText(toText(DesignTextInUserNotation(design.Text).c_str()));
 }
 
 }  // namespace tornivex

@@ -173,15 +173,15 @@ TEST_F(MainWindowTest, ZeroRatiosFailAfterTheSecondLine) {
     EXPECT_EQ(errors[1].text, "Invalid floating point operation.");
 }
 
-TEST_F(MainWindowTest, CommaLocaleReadsTheDesignTextUnderItsRules) {
-    // Fields format their design texts under the locale in force while the window is built.
+TEST_F(MainWindowTest, CommaLocaleShowsTheDesignTextsInItsNotation) {
+    // The window opens with the same values under every locale, written in the user's notation.
     form2.reset();
     form1.reset();
     ScopedFormatSettings comma(u',', u'.');
     form1 = std::make_unique<TForm1>();
-    EXPECT_EQ(form1->degED1->text(), "18\u00B0");
+    EXPECT_EQ(form1->degED1->text(), "1,8\u00B0");
     form1->sButton1Click();
-    EXPECT_EQ(form1->Label1->Caption(), "this gives  20 steps per revolution.");
+    EXPECT_EQ(form1->Label1->Caption(), "this gives  200 steps per revolution.");
 }
 
 TEST_F(MainWindowTest, LinkLabelOpensTheMakerPageOnPress) {

@@ -27,9 +27,17 @@ TEST_F(FieldKeyboard, WindowOpensWithTheFormattedDesignTexts) {
     EXPECT_EQ(degED1->OrigText(), QStringLiteral("1.8"));
 }
 
-TEST_F(FieldKeyboard, CommaLocaleReadsTheDesignTextItsOwnWay) {
+TEST_F(FieldKeyboard, CommaLocaleShowsTheDesignValueInItsNotation) {
     BuildWindow(u',', u'.');
-    EXPECT_EQ(degED1->text(), QStringLiteral("18") + kDegree);
+    EXPECT_EQ(degED1->text(), QStringLiteral("1,8") + kDegree);
+    EXPECT_EQ(degED1->FloatValue(), 1.8);
+    EXPECT_EQ(edR1->text(), QStringLiteral("40"));
+    // What the user types keeps the field's rules: the "." groups thousands here.
+    Enter(degED1);
+    Empty(degED1);
+    Type(degED1, QStringLiteral("2.5"));
+    Key(degED1, Qt::Key_Tab);
+    EXPECT_EQ(degED1->FloatValue(), 25.0);
 }
 
 TEST_F(FieldKeyboard, TabEntersSelectingTheValueWithoutColourChange) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "Errors.h"
+#include "FieldDesigns.h"
 #include "LocaleSettings.h"
 #include "NumericClass.h"
 #include "PasteRules.h"
@@ -150,10 +151,16 @@ TEST(Loading, TheOtherFields) {
     EXPECT_EQ(EdR(u"1").Shown(), "1");
 }
 
-TEST(Loading, CommaLocaleReadsTheDesignTextItsOwnWay) {
+TEST(Loading, DesignTextsAreShownInTheUserNotation) {
     ScopedFormatSettings comma(u',', u'.');
-    EXPECT_EQ(DegED1().Shown(), "18\u00B0");
-    EXPECT_EQ(EdR(u"40").Shown(), "40");
+    Field deg = DegED1(DesignTextInUserNotation(degED1Design.Text));
+    EXPECT_EQ(deg.Shown(), "1,8\u00B0");
+    EXPECT_EQ(deg.value.ReadFloatValue(), 1.8);
+    EXPECT_EQ(U8(DesignTextInUserNotation(u"40")), "40");
+    // A text written by the program keeps the field's rules: "." groups thousands here.
+    EXPECT_EQ(DegED1(u"1.8").Shown(), "18\u00B0");
+    ScopedFormatSettings dot(u'.', u',');
+    EXPECT_EQ(DegED1(DesignTextInUserNotation(degED1Design.Text)).Shown(), "1.8\u00B0");
 }
 
 TEST(WriteText, EmptyAndUnreadableTexts) {
