@@ -41,8 +41,11 @@ const TBitmap32& FormBackground() {
     static const TBitmap32 form = [] {
         TBitmap32 bmp(541, 206);
         const TRect all{0, 0, 541, 206};
-        PaintElementByIndex(ActiveSkin().GetSkinIndex(QStringLiteral("FORM")), BackgroundSourceFromColor(clWhite),
-                            true, 0, &ActiveSkin(), bmp, TPoint{}, all);
+        TElementPaint formElement;
+        formElement.Section = ActiveSkin().GetSkinIndex(QStringLiteral("FORM"));
+        formElement.Rect = all;
+        formElement.Background = BackgroundSourceFromColor(clWhite);
+        PaintElementByIndex(bmp, formElement, &ActiveSkin());
         return bmp;
     }();
     return form;
@@ -51,10 +54,13 @@ const TBitmap32& FormBackground() {
 void BM_PaintButton137x25(benchmark::State& state) {
     const int section = ActiveSkin().GetSkinIndex(QStringLiteral("BUTTON"));
     TBitmap32 cache(137, 25);
-    const BackgroundSource source = BackgroundSourceFromBitmap(&FormBackground(), TPoint{200, 150});
+    TElementPaint button;
+    button.Section = section;
+    button.State = static_cast<int>(state.range(0));
+    button.Rect = TRect{0, 0, 137, 25};
+    button.Background = BackgroundSourceFromBitmap(&FormBackground(), TPoint{200, 150});
     for (auto _ : state) {
-        PaintElementByIndex(section, source, true, static_cast<int>(state.range(0)), &ActiveSkin(), cache,
-                            TPoint{}, TRect{0, 0, 137, 25});
+        PaintElementByIndex(cache, button, &ActiveSkin());
         benchmark::DoNotOptimize(cache.Pixels().data());
     }
 }
@@ -63,9 +69,12 @@ BENCHMARK(BM_PaintButton137x25)->Arg(0)->Arg(1)->Arg(2);
 void BM_PaintForm541x206(benchmark::State& state) {
     const int section = ActiveSkin().GetSkinIndex(QStringLiteral("FORM"));
     TBitmap32 cache(541, 206);
+    TElementPaint form;
+    form.Section = section;
+    form.Rect = TRect{0, 0, 541, 206};
+    form.Background = BackgroundSourceFromColor(clWhite);
     for (auto _ : state) {
-        PaintElementByIndex(section, BackgroundSourceFromColor(clWhite), true, 0, &ActiveSkin(), cache, TPoint{},
-                            TRect{0, 0, 541, 206});
+        PaintElementByIndex(cache, form, &ActiveSkin());
         benchmark::DoNotOptimize(cache.Pixels().data());
     }
 }

@@ -175,19 +175,21 @@ void DrawCornerImages(const TLoadedSkin& skin, const TsGeneralData& section, con
 }
 
 // Paints everything but the colour filters; answers whether the filters may follow.
-bool PaintSection(const TLoadedSkin& skin, int skinIndex, const BackgroundSource& source, bool cornerFill,
-                  int state, TColor customColor, int hotTexture, int texture, TBitmap32& target,
-                  TPoint offset, const TRect& rect) {
-    if (!skin.IsValidSkinIndex(skinIndex) || !LiesInside(rect, target)) return false;
-    const TsGeneralData& section = skin.gd[static_cast<std::size_t>(skinIndex)];
-    const int s = LimitState(section, state);
-    PaintElementBackgroundIn(skin, skinIndex, source, s, customColor, hotTexture, texture, target, offset, rect);
-    const BackgroundSource shifted = ShiftedSource(source, offset);
-    DrawCornerImages(skin, section, shifted, s, target, rect);
+bool PaintSection(const TLoadedSkin& skin, TBitmap32& target, const TElementPaint& options) {
+    if (!skin.IsValidSkinIndex(options.Section) || !LiesInside(options.Rect, target)) return false;
+    const TsGeneralData& section = skin.gd[static_cast<std::size_t>(options.Section)];
+    const int s = LimitState(section, options.State);
+    TElementPaint limited = options;
+    limited.State = s;
+    PaintElementBackgroundIn(skin, target, limited);
+    const BackgroundSource shifted = ShiftedSource(options.Background, options.Offset);
+    DrawCornerImages(skin, section, shifted, s, target, options.Rect);
     const int border = section.BorderIndex;
     const bool drawsBorder = skin.IsValidImgIndex(border) &&
                              !(s == 0 && (skin.ma[static_cast<std::size_t>(border)].DrawMode & bmNotInNormal));
-    if (drawsBorder) DrawBorderMask(target, rect, shifted, cornerFill, s, skin.ma[static_cast<std::size_t>(border)]);
+    if (drawsBorder)
+        DrawBorderMask(target, options.Rect, shifted, options.CornerFill, s,
+                       skin.ma[static_cast<std::size_t>(border)]);
     return drawsBorder || section.Props[static_cast<std::size_t>(PropertySetOf(section, s))].Transparency == 0;
 }
 
@@ -201,14 +203,16 @@ int PropertySetOf(const TsGeneralData& section, int state) {
     return std::min(LimitState(section, state), 1);
 }
 
-void PaintElementBackgroundIn(const TLoadedSkin& skin, int skinIndex, const BackgroundSource& source,
-                              int state, TColor customColor, int hotTexture, int texture,
-                              TBitmap32& target, TPoint offset, const TRect& rect) {
-    if (!skin.IsValidSkinIndex(skinIndex) || rect.IsEmpty() || !LiesInside(rect, target)) return;
-    const TsGeneralData& section = skin.gd[static_cast<std::size_t>(skinIndex)];
-    const int s = LimitState(section, state);
+void PaintElementBackgroundIn(const TLoadedSkin& skin, TBitmap32& target, const TElementPaint& options) {
+    const TRect& rect = options.Rect;
+    const BackgroundSource& source = options.Background;
+    const TPoint offset = options.Offset;
+    int texture = options.Texture;
+    if (!skin.IsValidSkinIndex(options.Section) || rect.IsEmpty() || !LiesInside(rect, target)) return;
+    const TsGeneralData& section = skin.gd[static_cast<std::size_t>(options.Section)];
+    const int s = LimitState(section, options.State);
     const TsGenState& p = section.Props[static_cast<std::size_t>(PropertySetOf(section, s))];
-    const TOwnLook look = ResolveLook(p, customColor, texture);
+    const TOwnLook look = ResolveLook(p, options.CustomColor, texture);
     const BackgroundSource shifted = ShiftedSource(source, offset);
 
     if (source.HasBitmapBackground() || source.HasColor()) {
@@ -231,7 +235,7 @@ void PaintElementBackgroundIn(const TLoadedSkin& skin, int skinIndex, const Back
 
     // A masked texture of mode 10 is laid over everything.
     if (texture < 0) texture = p.TextureIndex;
-    const int overlay = s == 0 || hotTexture < 0 ? texture : hotTexture;
+    const int overlay = s == 0 || options.HotTexture < 0 ? texture : options.HotTexture;
     if (!skin.IsValidImgIndex(overlay)) return;
     const TsMaskData& md = skin.ma[static_cast<std::size_t>(overlay)];
     const TBitmap32* image = skin.SourceOf(md);
@@ -241,36 +245,43 @@ void PaintElementBackgroundIn(const TLoadedSkin& skin, int skinIndex, const Back
     }
 }
 
-void PaintElementIn(const TLoadedSkin& skin, int skinIndex, const BackgroundSource& source,
-                    bool cornerFill, int state, TColor customColor, int hotTexture, int texture,
-                    TBitmap32& target, TPoint offset, const TRect& rect) {
-    PaintSection(skin, skinIndex, source, cornerFill, state, customColor, hotTexture, texture, target,
-                 offset, rect);
+TElementPaint ElementPaintOf(const TsCommonData& data) {
+    TElementPaint options;
+    options.Section = data.SkinIndex;
+    options.Texture = data.Texture;
+    options.HotTexture = data.HotTexture;
+    options.CustomColor = data.FCustomColor ? ColorToRGB(data.OwnerColor) : clFuchsia;
+    return options;
 }
 
-void PaintElementBackground(int skinIndex, const BackgroundSource& source, int state,
-                            TColor customColor, int hotTexture, int texture,
-                            const TsSkinManager* manager, TBitmap32& target, TPoint offset,
-                            const TRect& rect) {
+void PaintElementIn(const TLoadedSkin& skin, TBitmap32& target, const TElementPaint& options) {
+    PaintSection(skin, target, options);
+}
+
+void PaintElementBackground(TBitmap32& target, const TElementPaint& options, const TsSkinManager* manager) {
     if (const TLoadedSkin* skin = LoadedSkinOf(ManagerOrDefault(manager)))
-        PaintElementBackgroundIn(*skin, skinIndex, source, state, customColor, hotTexture, texture,
-                                 target, offset, rect);
+        PaintElementBackgroundIn(*skin, target, options);
 }
 
-void PaintElementByIndex(int skinIndex, const BackgroundSource& source, bool cornerFill, int state,
-                         const TsSkinManager* manager, TBitmap32& target, TPoint offset,
-                         const TRect& rect) {
-    if (const TLoadedSkin* skin = LoadedSkinOf(ManagerOrDefault(manager)))
-        PaintElementIn(*skin, skinIndex, source, cornerFill, state, clFuchsia, -1, -1, target, offset, rect);
+void PaintElementByIndex(TBitmap32& target, const TElementPaint& options, const TsSkinManager* manager) {
+    if (const TLoadedSkin* skin = LoadedSkinOf(ManagerOrDefault(manager))) {
+        TElementPaint bare = options;
+        bare.CustomColor = clFuchsia;
+        bare.Texture = bare.HotTexture = -1;
+        PaintElementIn(*skin, target, bare);
+    }
 }
 
-void PaintElement(const TsCommonData& data, const BackgroundSource& source, bool cornerFill,
-                  int state, TBitmap32& target, TPoint offset, const TRect& rect) {
+void PaintElement(const TsCommonData& data, TBitmap32& target, const TElementPaint& options) {
     const TLoadedSkin* skin = LoadedSkinOf(data.SkinManager());
     if (!skin) return;
-    const TColor custom = data.FCustomColor ? ColorToRGB(data.OwnerColor) : clFuchsia;
-    const bool filtersFollow = PaintSection(*skin, data.SkinIndex, source, cornerFill, state, custom,
-                                            data.HotTexture, data.Texture, target, offset, rect);
+    TElementPaint own = ElementPaintOf(data);
+    own.State = options.State;
+    own.Rect = options.Rect;
+    own.Offset = options.Offset;
+    own.Background = options.Background;
+    own.CornerFill = options.CornerFill;
+    const bool filtersFollow = PaintSection(*skin, target, own);
     // Of the colour filters only saturation has a formula here; hue offset and tone are unused.
     if (filtersFollow && data.FSaturation != 0) ApplySaturation(target, data.FSaturation);
 }

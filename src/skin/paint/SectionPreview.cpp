@@ -54,16 +54,24 @@ std::optional<TBitmap32> RenderSectionPreview(const TsSkinManager& manager, cons
     const TRect all{0, 0, preview.Width, preview.Height};
     TBitmap32 parent(preview.Width, preview.Height);
     FillPixels32(parent, all, ground);
-    if (parentIndex >= 0)
-        PaintElementIn(*skin, parentIndex, BackgroundSourceFromColor(ground), true, 0, clFuchsia, -1, -1, parent,
-                       TPoint{}, all);
+    if (parentIndex >= 0) {
+        TElementPaint under;
+        under.Section = parentIndex;
+        under.Rect = all;
+        under.Background = BackgroundSourceFromColor(ground);
+        PaintElementIn(*skin, parent, under);
+    }
 
     TsCommonData data;
     data.FSkinManager = const_cast<TsSkinManager*>(&manager);
     data.SkinIndex = index;
     data.FCacheBmp = std::make_unique<TBitmap32>(preview.Width, preview.Height);
-    PaintElementIn(*skin, index, BackgroundSourceFromBitmap(&parent, TPoint{}), true, preview.State, clFuchsia,
-                   -1, -1, *data.FCacheBmp, TPoint{}, all);
+    TElementPaint element;
+    element.Section = index;
+    element.State = preview.State;
+    element.Rect = all;
+    element.Background = BackgroundSourceFromBitmap(&parent, TPoint{});
+    PaintElementIn(*skin, *data.FCacheBmp, element);
     if (glyphIndex >= 0) {
         const TsMaskData& glyph = skin->ma[static_cast<std::size_t>(glyphIndex)];
         if (const TBitmap32* image = skin->SourceOf(glyph)) {

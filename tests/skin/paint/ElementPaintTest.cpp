@@ -21,7 +21,14 @@ protected:
 
     void Paint(int section, int state, const BackgroundSource& source = BackgroundSourceFromColor(clBlack),
                TPoint offset = {}, TRect rect = {0, 0, 6, 6}, TColor custom = clFuchsia) {
-        PaintElementIn(fx.Skin, section, source, true, state, custom, -1, -1, target, offset, rect);
+        TElementPaint options;
+        options.Section = section;
+        options.State = state;
+        options.Rect = rect;
+        options.Offset = offset;
+        options.Background = source;
+        options.CustomColor = custom;
+        PaintElementIn(fx.Skin, target, options);
     }
 };
 
@@ -176,7 +183,11 @@ TEST_P(OnePassTest, TiledTextureOverGradientEqualsTheTwoStepResult) {
     p.TextureIndex = fx.AddTracedRow(1, 3, 2, false, 0, 0, 0, 0, 0);
     const TRect rect{1, 1, 12, 10};
     TBitmap32 painted(13, 11, 0xFF101010u);
-    PaintElementIn(fx.Skin, s, BackgroundSourceFromColor(clBlack), true, 0, clFuchsia, -1, -1, painted, TPoint{}, rect);
+    TElementPaint options;
+    options.Section = s;
+    options.Rect = rect;
+    options.Background = BackgroundSourceFromColor(clBlack);
+    PaintElementIn(fx.Skin, painted, options);
 
     TBitmap32 expected(13, 11, 0xFF101010u);
     TRect area = rect;

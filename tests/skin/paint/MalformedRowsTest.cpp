@@ -48,7 +48,14 @@ TEST(MalformedRows, RandomRowsAndRectanglesStayInsideEveryBitmap) {
         s.Props[0].TextureIndex = row;
         s.Props[0].GradientArray = {TsGradPie{clWhite, clBlack, pick(-5, 120), pick(0, 3), 0}};
         const TRect inside{0, 0, target.Width(), target.Height()};
-        PaintElementIn(fx.Skin, section, source, true, state, clFuchsia, row, row, target, TPoint{pick(-5, 5), 0}, inside);
+        TElementPaint options;
+        options.Section = section;
+        options.State = state;
+        options.Rect = inside;
+        options.Offset = TPoint{pick(-5, 5), 0};
+        options.Texture = options.HotTexture = row;
+        options.Background = source;
+        PaintElementIn(fx.Skin, target, options);
         ASSERT_EQ(target.Width() * target.Height(), static_cast<int>(target.Pixels().size()));
     }
 }
