@@ -1,7 +1,6 @@
 #include "sSkinManagerWidgets.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
@@ -11,7 +10,9 @@
 #include "SystemColors.h"
 #include "skin/data/SkinCommand.h"
 #include "skin/data/SkinColor.h"
-#include "skin/paint/sCommonData.h"
+#include "sSkinManagerWidgetsAttach.h"
+#include "sSkinManagerWidgetsHot.h"
+#include "sSkinManagerWidgetsWindows.h"
 
 namespace tornivex {
 namespace {
@@ -52,7 +53,7 @@ void ShowBox(QMessageBox::Icon icon, const QString& caption, const QString& text
 
 } // namespace
 
-void TSkinManagerWidgets::BroadcastToForms(TsSkinManager&, int command, std::intptr_t lparam) {
+void TSkinManagerWidgets::Broadcast(TsSkinManager& manager, int command, std::intptr_t lparam) {
     // Forms from the last created to the first; each form, then its controls.
     const QWidgetList forms = QApplication::topLevelWidgets();
     std::vector<QPointer<QWidget>> targets(forms.begin(), forms.end());
@@ -62,6 +63,7 @@ void TSkinManagerWidgets::BroadcastToForms(TsSkinManager&, int command, std::int
         SendSkinCommand(form, command, lparam);
         if (*it) WalkChildren(form, command, lparam);
     }
+    if (const auto* windows = FindAttached<TSkinWindowRegistry>(manager)) windows->Broadcast(command, lparam);
 }
 
 void TSkinManagerWidgets::LockForms(TsSkinManager&) {
@@ -89,15 +91,30 @@ void TSkinManagerWidgets::RedrawDialogs(TsSkinManager&) {
         if (form->isVisible() && form->isModal()) form->update();
 }
 
-bool TSkinManagerWidgets::ControlKeepsHotState(QObject* control) {
-    const auto* data = reinterpret_cast<const TsCommonData*>(SendSkinCommand(control, scGetCommonData));
-    return data && data->FMouseAbove;
+void TSkinManagerWidgets::SetActiveControl(TsSkinManager& manager, QObject* window) {
+    Attached<TSkinHotTracking>(manager).SetActiveControl(window);
 }
 
-bool TSkinManagerWidgets::IsCursorOutside(QObject* window) {
-    const auto* widget = qobject_cast<const QWidget*>(window);
-    if (!widget || !widget->isVisible()) return true;
-    return !widget->rect().contains(widget->mapFromGlobal(QCursor::pos()));
+void TSkinManagerWidgets::SetActiveGraphControl(TsSkinManager& manager, QObject* control) {
+    Attached<TSkinHotTracking>(manager).SetActiveGraphControl(control);
+}
+
+QObject* TSkinManagerWidgets::ActiveControl(const TsSkinManager& manager) const {
+    const auto* hot = FindAttached<TSkinHotTracking>(manager);
+    return hot ? hot->ActiveControl() : nullptr;
+}
+
+QObject* TSkinManagerWidgets::ActiveGraphControl(const TsSkinManager& manager) const {
+    const auto* hot = FindAttached<TSkinHotTracking>(manager);
+    return hot ? hot->ActiveGraphControl() : nullptr;
+}
+
+void TSkinManagerWidgets::RegisterWindow(TsSkinManager& manager, QObject* window) {
+    Attached<TSkinWindowRegistry>(manager).RegisterWindow(window);
+}
+
+void TSkinManagerWidgets::UnregisterWindow(TsSkinManager& manager, QObject* window) {
+    if (auto* windows = FindAttached<TSkinWindowRegistry>(manager)) windows->UnregisterWindow(window);
 }
 
 void TSkinManagerWidgets::ShowError(const QString& text, const QString& caption) {

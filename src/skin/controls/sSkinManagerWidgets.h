@@ -1,7 +1,8 @@
 #pragma once
-// The widgets side of the skin manager: skin-command broadcasts to the application's forms and
-// their controls, form locking during a skin change, the mouse test of hot tracking, the boxes
-// the skin data layer shows, and system colours from the application palette.
+// The widgets side of the skin manager: skin-command broadcasts to the application's forms, their
+// controls and the manager's registered windows (sSkinManagerWidgetsWindows), form locking during
+// a skin change, hot tracking (sSkinManagerWidgetsHot), the boxes the skin data layer shows, and
+// system colours from the application palette.
 #include "skin/data/SkinDialogs.h"
 #include "skin/data/SkinManagerHost.h"
 
@@ -10,12 +11,16 @@ namespace tornivex {
 class TSkinManagerWidgets final : public ISkinManagerHost, public ISkinDialogs {
 public:
     // ISkinManagerHost
-    void BroadcastToForms(TsSkinManager& manager, int command, std::intptr_t lparam) override;
+    void Broadcast(TsSkinManager& manager, int command, std::intptr_t lparam) override;
     void LockForms(TsSkinManager& manager) override;
     void UnlockForms(TsSkinManager& manager, bool runSkinChangeFade) override;
     void RedrawDialogs(TsSkinManager& manager) override;
-    bool ControlKeepsHotState(QObject* control) override;
-    bool IsCursorOutside(QObject* window) override;
+    void SetActiveControl(TsSkinManager& manager, QObject* window) override;
+    void SetActiveGraphControl(TsSkinManager& manager, QObject* control) override;
+    QObject* ActiveControl(const TsSkinManager& manager) const override;
+    QObject* ActiveGraphControl(const TsSkinManager& manager) const override;
+    void RegisterWindow(TsSkinManager& manager, QObject* window) override;
+    void UnregisterWindow(TsSkinManager& manager, QObject* window) override;
 
     // ISkinDialogs: platform message boxes.
     void ShowError(const QString& text, const QString& caption) override;

@@ -11,7 +11,6 @@
 namespace tornivex {
 namespace {
 
-constexpr int HotTrackingInterval = 100; // ms
 constexpr int SystemScrollBarWidth = 17;
 
 std::intptr_t AsLParam(const void* p) { return reinterpret_cast<std::intptr_t>(p); }
@@ -19,8 +18,6 @@ std::intptr_t AsLParam(const void* p) { return reinterpret_cast<std::intptr_t>(p
 } // namespace
 
 TsSkinManager::TsSkinManager(QObject* owner) : QObject(owner) {
-    timerCheckHot_.setInterval(HotTrackingInterval);
-    connect(&timerCheckHot_, &QTimer::timeout, this, &TsSkinManager::CheckHotControl);
     InitConstantIndexes(skin_, false); // Sections all -1 until a skin is loaded
     if (!DefaultManager()) SetDefaultManager(this);
     ThirdParty.ApplyDefaultsToEmpty();
@@ -28,7 +25,6 @@ TsSkinManager::TsSkinManager(QObject* owner) : QObject(owner) {
 }
 
 TsSkinManager::~TsSkinManager() {
-    timerCheckHot_.stop();
     if (active_ && !skinName_.isEmpty()) {
         active_ = false;
         BroadcastSkinRemoval();
@@ -156,9 +152,7 @@ QStringList TsSkinManager::GetSkinSections() const {
 // ----- Applying and removing ------------------------------------------------------------------
 
 void TsSkinManager::BroadcastSkinCommand(int command, std::intptr_t lparam) {
-    if (ISkinManagerHost* host = SkinManagerHost()) host->BroadcastToForms(*this, command, lparam);
-    for (const QPointer<QObject>& window : registeredWindows_)
-        if (window) SendSkinCommand(window, command, lparam);
+    if (ISkinManagerHost* host = SkinManagerHost()) host->Broadcast(*this, command, lparam);
 }
 
 void TsSkinManager::BroadcastNewSkin(bool repaint) {
@@ -217,59 +211,32 @@ void TsSkinManager::EndUpdate(bool repaint, bool allowAnimation) {
     AnimEffects.SkinChanging.Active = fade;
 }
 
-// ----- Hot tracking -------------------------------------------------------------------------
+// ----- Hot tracking and registered windows: kept by the host ---------------------------------
+
+QObject* TsSkinManager::ActiveControl() const {
+    const ISkinManagerHost* host = SkinManagerHost();
+    return host ? host->ActiveControl(*this) : nullptr;
+}
+
+QObject* TsSkinManager::ActiveGraphControl() const {
+    const ISkinManagerHost* host = SkinManagerHost();
+    return host ? host->ActiveGraphControl(*this) : nullptr;
+}
 
 void TsSkinManager::SetActiveControl(QObject* window) {
-    if (window == activeControl_) return;
-    if (activeGraphControl_) {
-        // A windowless control that still has the mouse stays the hot one.
-        ISkinManagerHost* host = SkinManagerHost();
-        if (host && host->ControlKeepsHotState(activeGraphControl_)) return;
-        SetActiveGraphControl(nullptr);
-    }
-    if (activeControl_) SendSkinCommand(activeControl_, scMouseLeave, AsLParam(this));
-    activeControl_ = window;
-    if (activeControl_) {
-        SendSkinCommand(activeControl_, scMouseEnter, AsLParam(this));
-        timerCheckHot_.start();
-    } else {
-        timerCheckHot_.stop();
-    }
+    if (ISkinManagerHost* host = SkinManagerHost()) host->SetActiveControl(*this, window);
 }
 
 void TsSkinManager::SetActiveGraphControl(QObject* control) {
-    if (control == activeGraphControl_) return;
-    if (activeGraphControl_) SendSkinCommand(activeGraphControl_, scMouseLeave, AsLParam(activeGraphControl_.data()));
-    activeGraphControl_ = control;
-}
-
-void TsSkinManager::CheckHotControl() {
-    ISkinManagerHost* host = SkinManagerHost();
-    if (!activeControl_) {
-        timerCheckHot_.stop();
-        return;
-    }
-    if (!host || !host->IsCursorOutside(activeControl_)) return;
-    QPointer<QObject> previous = activeControl_;
-    activeControl_ = nullptr;
-    timerCheckHot_.stop();
-    SendSkinCommand(previous, scMouseLeave, AsLParam(this));
-    if (activeGraphControl_) {
-        QPointer<QObject> graphic = activeGraphControl_;
-        activeGraphControl_ = nullptr;
-        SendSkinCommand(graphic, scMouseLeave, AsLParam(graphic.data()));
-    }
+    if (ISkinManagerHost* host = SkinManagerHost()) host->SetActiveGraphControl(*this, control);
 }
 
 void TsSkinManager::RegisterWindow(QObject* window) {
-    if (!window) return;
-    for (const auto& w : registeredWindows_)
-        if (w == window) return;
-    registeredWindows_.emplace_back(window);
+    if (ISkinManagerHost* host = SkinManagerHost()) host->RegisterWindow(*this, window);
 }
 
 void TsSkinManager::UnregisterWindow(QObject* window) {
-    std::erase_if(registeredWindows_, [&](const QPointer<QObject>& w) { return !w || w == window; });
+    if (ISkinManagerHost* host = SkinManagerHost()) host->UnregisterWindow(*this, window);
 }
 
 } // namespace tornivex

@@ -2,12 +2,11 @@
 // TsSkinManager: owns the active skin. It resolves the skin name, unpacks and parses the skin
 // into tables built aside (swapped in only when the load succeeded), answers the look-ups of
 // skinned controls and announces skin changes with skin-command broadcasts. Widget-free: the
-// broadcasts and boxes go through ISkinManagerHost and ISkinDialogs.
+// broadcasts, hot tracking and registered windows go through ISkinManagerHost, the boxes through
+// ISkinDialogs.
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 
 #include <vector>
 
@@ -84,8 +83,9 @@ public:
     bool SkinIsPacked() const { return skinIsPacked_; }
     bool SkinRemoving() const { return skinRemoving_; }
     bool NoAutoUpdate() const { return noAutoUpdate_; }
-    QObject* ActiveControl() const { return activeControl_; }
-    QObject* ActiveGraphControl() const { return activeGraphControl_; }
+    // The window and the windowless control under the mouse (null without a host).
+    QObject* ActiveControl() const;
+    QObject* ActiveGraphControl() const;
     // The effective scroll-bar width and the width used for layout.
     int ScrollBarWidth() const;
     int ScrollBarLayoutWidth() const;
@@ -139,12 +139,14 @@ public:
     void BeginUpdate() { noAutoUpdate_ = true; }
     void EndUpdate(bool repaint = false, bool allowAnimation = true);
 
-    // --- Hot tracking of the control under the mouse.
+    // --- Hot tracking of the control under the mouse. The host keeps the state and the 100 ms
+    // timer: a new window gets command 29 and the previous one 30 (LParam = this manager); a
+    // windowless hot control that still has the mouse (command 37) keeps the window from changing.
     void SetActiveControl(QObject* window);
     void SetActiveGraphControl(QObject* control);
-    void CheckHotControl(); // what the 100 ms timer runs
 
-    // --- Windows besides the forms that receive every broadcast (extra forms, dialogs).
+    // --- Windows besides the forms that receive every broadcast (extra forms, dialogs); the host
+    // keeps the list.
     void RegisterWindow(QObject* window);
     void UnregisterWindow(QObject* window);
 
@@ -187,10 +189,6 @@ private:
     bool skinIsPacked_ = false;
     bool skinRemoving_ = false;
     bool noAutoUpdate_ = false;
-    QPointer<QObject> activeControl_;
-    QPointer<QObject> activeGraphControl_;
-    QTimer timerCheckHot_;
-    std::vector<QPointer<QObject>> registeredWindows_;
 };
 
 } // namespace tornivex

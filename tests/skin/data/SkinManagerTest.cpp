@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QMultiHash>
 #include <QTemporaryDir>
 
 #include "RecordingDialogs.h"
@@ -20,9 +22,10 @@ class RecordingHost final : public ISkinManagerHost {
 public:
     RecordingHost() { SetSkinManagerHost(this); }
     ~RecordingHost() override { SetSkinManagerHost(nullptr); }
-    void BroadcastToForms(TsSkinManager&, int command, std::intptr_t) override {
+    void Broadcast(TsSkinManager&, int command, std::intptr_t lparam) override {
         events.push_back(command);
         if (command == scSetNewSkin) loadingDuringApply = IsSkinLoading() && IsSkinApplying();
+        if (command == scUpdateSection) updatedSection = *reinterpret_cast<const QString*>(lparam);
     }
     void LockForms(TsSkinManager&) override { events.push_back(-1); }
     void UnlockForms(TsSkinManager&, bool fade) override {
@@ -30,14 +33,20 @@ public:
         fades.push_back(fade);
     }
     void RedrawDialogs(TsSkinManager&) override {}
-    bool ControlKeepsHotState(QObject*) override { return keepsHot; }
-    bool IsCursorOutside(QObject*) override { return cursorOutside; }
+    // Hot tracking and the registered windows are the host's: it only records what it is asked.
+    void SetActiveControl(TsSkinManager& m, QObject* window) override { hot[&m] = window; }
+    void SetActiveGraphControl(TsSkinManager& m, QObject* control) override { graphic[&m] = control; }
+    QObject* ActiveControl(const TsSkinManager& m) const override { return hot.value(&m); }
+    QObject* ActiveGraphControl(const TsSkinManager& m) const override { return graphic.value(&m); }
+    void RegisterWindow(TsSkinManager& m, QObject* window) override { registered.insert(&m, window); }
+    void UnregisterWindow(TsSkinManager& m, QObject* window) override { registered.remove(&m, window); }
 
     std::vector<int> events;
     std::vector<bool> fades;
     bool loadingDuringApply = false;
-    bool keepsHot = false;
-    bool cursorOutside = false;
+    QString updatedSection;
+    QHash<const TsSkinManager*, QObject*> hot, graphic;
+    QMultiHash<const TsSkinManager*, QObject*> registered;
 };
 
 const QString Topaz = "Topaz (internal)";
@@ -249,41 +258,33 @@ TEST_F(SkinManagerTest, HighlightColoursAndSectionList) {
     EXPECT_EQ(manager.GetSkinSections().last(), "TRANSPARENT");
 }
 
-// A control that records the skin commands it receives.
-class CommandSink : public QObject {
-public:
-    bool event(QEvent* e) override {
-        if (!IsSkinCommand(e)) return QObject::event(e);
-        received.push_back(static_cast<TSkinCommandEvent*>(e)->Command());
-        return true;
-    }
-    std::vector<int> received;
-};
+TEST_F(SkinManagerTest, HotTrackingAndRegisteredWindowsAreKeptByTheHost) {
+    QObject window, control, extra;
+    TsSkinManager second;
+    manager.SetActiveControl(&window);
+    second.SetActiveGraphControl(&control);
+    manager.RegisterWindow(&extra);
+    EXPECT_EQ(manager.ActiveControl(), &window);
+    EXPECT_EQ(manager.ActiveGraphControl(), nullptr);
+    EXPECT_EQ(second.ActiveGraphControl(), &control);
+    EXPECT_EQ(host.registered.values(&manager), QList<QObject*>{&extra});
+    manager.UnregisterWindow(&extra);
+    EXPECT_TRUE(host.registered.isEmpty());
 
-TEST_F(SkinManagerTest, HotTrackingTellsWindowsWhenTheMouseMoves) {
-    CommandSink first, second, graphic;
-    manager.SetActiveControl(&first);
-    manager.SetActiveControl(&second);
-    EXPECT_EQ(first.received, (std::vector<int>{scMouseEnter, scMouseLeave}));
-    EXPECT_EQ(second.received, (std::vector<int>{scMouseEnter}));
-    manager.SetActiveGraphControl(&graphic);
-    host.keepsHot = true;
-    manager.SetActiveControl(&first); // the windowless control keeps the mouse: no change
-    EXPECT_EQ(manager.ActiveControl(), &second);
-    host.keepsHot = false;
-    host.cursorOutside = true;
-    manager.CheckHotControl();
+    SetSkinManagerHost(nullptr); // no host: nothing is hot, nothing to register with
     EXPECT_EQ(manager.ActiveControl(), nullptr);
-    EXPECT_EQ(second.received.back(), scMouseLeave);
-    EXPECT_EQ(graphic.received, (std::vector<int>{scMouseLeave}));
+    manager.SetActiveControl(&window);
+    manager.RegisterWindow(&extra);
+    SetSkinManagerHost(&host);
+    EXPECT_TRUE(host.registered.isEmpty());
 }
 
-TEST_F(SkinManagerTest, RegisteredWindowsAndSectionUpdates) {
-    CommandSink extra;
-    manager.RegisterWindow(&extra);
+TEST_F(SkinManagerTest, SectionUpdatesAreBroadcastUpperCased) {
     StartUp();
+    host.events.clear();
     manager.UpdateSkinSection("button");
-    EXPECT_EQ(extra.received, (std::vector<int>{scSetNewSkin, scUpdateSection}));
+    EXPECT_EQ(host.events, std::vector<int>{scUpdateSection});
+    EXPECT_EQ(host.updatedSection, "BUTTON");
 }
 
 TEST_F(SkinManagerTest, ExternalPackageAndDirectorySkinsWinOverInternalOnes) {
