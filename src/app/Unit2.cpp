@@ -1,7 +1,6 @@
 #include "Unit2.h"
 
 #include <QKeyEvent>
-#include <QPlainTextEdit>
 
 #include "AboutNotice.h"
 #include "Fonts.h"
@@ -33,7 +32,7 @@ TForm2::TForm2(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainWindo
     sButton1->setGeometry(83, 111, 75, 25);
     connect(sButton1, &QPushButton::clicked, this, &QDialog::accept);  // modal result OK
 
-    sMemo1 = new QPlainTextEdit(client_);
+    sMemo1 = new TsMemo(client_);
     sMemo1->setObjectName(QStringLiteral("sMemo1"));
     sMemo1->setGeometry(4, 5, 233, 67);
     sMemo1->setFont(InterfaceFont(11));
@@ -48,6 +47,7 @@ TForm2::TForm2(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainWindo
     sMemo1->setTabChangesFocus(true);
     sMemo1->document()->setDocumentMargin(1);
     sMemo1->setPlainText(AboutNoticeLines().join(u'\n'));
+    sMemo1->Loaded();
 
     sWebLabel1 = new TsWebLabel(client_);
     sWebLabel1->setObjectName(QStringLiteral("sWebLabel1"));

@@ -5,9 +5,8 @@
 
 #include "TLabel.h"
 #include "sButton.h"
+#include "sMemo.h"
 #include "sWebLabel.h"
-
-class QPlainTextEdit;
 
 namespace tornivex {
 
@@ -23,7 +22,7 @@ public:
 
     QWidget* Client() const { return client_; }
 
-    QPlainTextEdit* sMemo1 = nullptr;
+    TsMemo* sMemo1 = nullptr;
     TsWebLabel* sWebLabel1 = nullptr;
     platform::TLabel* Label2 = nullptr;
     TsButton* sButton1 = nullptr;

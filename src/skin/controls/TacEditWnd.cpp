@@ -1,0 +1,80 @@
+#include "TacEditWnd.h"
+
+#include "ScrollBarWidget.h"
+
+#include "skin/data/LoadedSkin.h"
+#include "skin/paint/BackgroundProtocol.h"
+#include "skin/paint/BitmapImage.h"
+#include "skin/paint/BitmapPrimitives.h"
+#include "skin/paint/ElementPaint.h"
+#include "skin/paint/ManagerAccess.h"
+#include "skin/paint/PixelColor.h"
+#include "skin/paint/RectOps.h"
+#include "skin/paint/sScrollWndData.h"
+
+#include <QAbstractScrollArea>
+#include <QPainter>
+
+namespace tornivex {
+
+TacEditWnd::TacEditWnd(QAbstractScrollArea* control, TsScrollWndData* skinData) : TacScrollWnd(control, skinData) {
+    SetSkinParams();
+}
+
+int TacEditWnd::FrameState() const { return SkinData->FFocused || CtrlHandle->hasFocus() ? 1 : 0; }
+
+void TacEditWnd::SetSkinParams() {
+    const TLoadedSkin* skin = paint::LoadedSkinOf(SkinManager());
+    if (!skin || !skin->IsValidSkinIndex(SkinData->SkinIndex)) return;
+    const TsGeneralData& section = skin->gd[static_cast<std::size_t>(SkinData->SkinIndex)];
+    const TsGenState& p = section.Props[static_cast<std::size_t>(paint::PropertySetOf(section, FrameState()))];
+    const TColor color = ColorToRGB(p.Color), frame = ColorToRGB(p.FontColor.Color);
+    ParamsChanged = color != Color || frame != FrameColor;
+    Color = color;
+    FrameColor = frame;
+}
+
+void TacEditWnd::PrepareCache() {
+    auto& cache = SkinData->FCacheBmp;
+    if (!cache) cache = std::make_unique<TBitmap32>();
+    const int w = CtrlHandle->width(), h = CtrlHandle->height();
+    if (!SkinData->FBGChanged && cache->Width() == w && cache->Height() == h) return;
+    cache->SetSize(w, h);
+    if (cache->Empty()) return;
+    paint::BackgroundQuery query;
+    paint::QueryParentBackground(query, CtrlHandle->parentWidget(), false);
+    if (query.Kind == paint::bkNotReady) {
+        // The parent cannot show its background yet: a plain frame now, the real one later.
+        paint::FillPixels32(*cache, paint::BoundsOf(*cache), Color);
+        return;
+    }
+    const paint::BackgroundSource source = paint::BackgroundSourceFromQuery(query);
+    paint::PaintElement(*SkinData, source, true, FrameState(), *cache, TPoint{CtrlHandle->x(), CtrlHandle->y()},
+                        paint::BoundsOf(*cache));
+    SkinData->FBGChanged = false;
+}
+
+paint::BackgroundSource TacEditWnd::BarBackground() {
+    PrepareCache();
+    if (!SkinData->FCacheBmp || SkinData->FCacheBmp->Empty()) return paint::BackgroundSourceFromColor(Color);
+    return paint::BackgroundSourceFromBitmap(SkinData->FCacheBmp.get(), TPoint{});
+}
+
+void TacEditWnd::PaintNonClient(QPainter& painter) {
+    PrepareCache();
+    if (!SkinData->FCacheBmp || SkinData->FCacheBmp->Empty()) {
+        TacScrollWnd::PaintNonClient(painter);
+        return;
+    }
+    // Only the ring outside the text and the bars: those paint themselves.
+    QRegion ring(CtrlHandle->rect());
+    ring -= ClientRect();
+    for (const TacScrollBarWidget* bar : {sBarHorz, sBarVert})
+        if (bar && bar->isVisible()) ring -= bar->geometry();
+    painter.setClipRegion(ring);
+    painter.drawImage(0, 0, paint::WrapBitmap(*SkinData->FCacheBmp));
+    painter.setClipping(false);
+    PaintCornerSquare(painter);
+}
+
+}  // namespace tornivex
