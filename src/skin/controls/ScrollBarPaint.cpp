@@ -17,8 +17,13 @@ using paint::BackgroundSource;
 void PaintPart(const TLoadedSkin& skin, TBitmap32& target, int section, int state, const TRect& rect,
                const TScrollBarLook& look) {
     if (!skin.IsValidSkinIndex(section) || rect.IsEmpty()) return;
-    paint::PaintElementIn(skin, section, look.Background, true, state, clFuchsia, -1, -1, target,
-                          look.Offset, rect);
+    paint::TElementPaint options;
+    options.Section = section;
+    options.State = state;
+    options.Rect = rect;
+    options.Offset = look.Offset;
+    options.Background = look.Background;
+    paint::PaintElementIn(skin, target, options);
 }
 
 // The frame of a GLYPHMASK row for a state, centred on `rect`; answers false when there is none.

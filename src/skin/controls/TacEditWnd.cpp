@@ -48,9 +48,12 @@ void TacEditWnd::PrepareCache() {
         paint::FillPixels32(*cache, paint::BoundsOf(*cache), Color);
         return;
     }
-    const paint::BackgroundSource source = paint::BackgroundSourceFromQuery(query);
-    paint::PaintElement(*SkinData, source, true, FrameState(), *cache, TPoint{CtrlHandle->x(), CtrlHandle->y()},
-                        paint::BoundsOf(*cache));
+    paint::TElementPaint options = paint::ElementPaintOf(*SkinData);
+    options.Background = paint::BackgroundSourceFromQuery(query);
+    options.State = FrameState();
+    options.Offset = TPoint{CtrlHandle->x(), CtrlHandle->y()};
+    options.Rect = paint::BoundsOf(*cache);
+    paint::PaintElement(*SkinData, *cache, options);
     SkinData->FBGChanged = false;
 }
 
