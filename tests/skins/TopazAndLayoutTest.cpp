@@ -43,7 +43,7 @@ TEST(BothSkins, EveryImageRowLiesInsideItsImage) {
         const TsSkinManager& m = ManagerWithSkin(name);
         for (const TsMaskData& row : m.ma()) {
             SCOPED_TRACE(qPrintable(name + " " + row.ClassName + "." + row.PropertyName));
-            const TBitmap32* source = m.Skin().SourceOf(row);
+            const TBitmap32* source = MaskSourceImage(row);
             ASSERT_NE(source, nullptr);
             EXPECT_FALSE(row.R.IsEmpty());
             EXPECT_GE(row.R.Left, 0);
@@ -96,7 +96,7 @@ TEST(BothSkins, KeyPixelsOfMaskedImagesAreTransparentInTheMask) {
         const TsSkinManager& m = ManagerWithSkin(name);
         for (const TsMaskData& row : m.ma()) {
             if (row.MaskType != 1) continue;
-            const TBitmap32& source = *m.Skin().SourceOf(row);
+            const TBitmap32& source = *MaskSourceImage(row);
             const int half = row.R.Height() / 2;
             for (int y = row.R.Top; y < row.R.Top + half; ++y)
                 for (int x = row.R.Left; x < row.R.Right; ++x)

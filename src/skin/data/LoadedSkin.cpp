@@ -112,8 +112,4 @@ QStringList TLoadedSkin::GetSkinSections() const {
     return names;
 }
 
-const TBitmap32* TLoadedSkin::SourceOf(const TsMaskData& md) const {
-    return md.Bmp ? md.Bmp.get() : MasterBitmap.get();
-}
-
 } // namespace tornivex

@@ -46,8 +46,6 @@ struct TLoadedSkin {
     bool IsValidImgIndex(int imageIndex) const { return imageIndex >= 0 && imageIndex < int(ma.size()); }
 
     QStringList GetSkinSections() const;
-    // The image an image row is cut from: its own, else the master image.
-    const TBitmap32* SourceOf(const TsMaskData& md) const;
 
     // The parent section index of a row (-1 when none or when it names itself).
     int ParentIndexOf(int skinIndex) const;

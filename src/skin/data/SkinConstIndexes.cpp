@@ -24,8 +24,8 @@ TacConstElementData ElementData(const TLoadedSkin& skin, std::initializer_list<c
     return data;
 }
 
-TBitmap32Ptr CopyCell(const TLoadedSkin& skin, const TsMaskData& md, int cell) {
-    const TBitmap32* source = skin.SourceOf(md);
+TBitmap32Ptr CopyCell(const TsMaskData& md, int cell) {
+    const TBitmap32* source = MaskSourceImage(md);
     const int w = MaskCellWidth(md);
     const int h = MaskCellHeight(md);
     auto bmp = NewBitmap32(w, h);
@@ -52,8 +52,8 @@ void ShadowCheck(TLoadedSkin& skin, bool extendedBorders) {
         return;
     }
     const TsMaskData& md = skin.ma[std::size_t(exBorder)];
-    skin.ShdiTemplate = CopyCell(skin, md, 0);
-    skin.ShdaTemplate = md.ImageCount == 1 ? std::make_shared<TBitmap32>(*skin.ShdiTemplate) : CopyCell(skin, md, 1);
+    skin.ShdiTemplate = CopyCell(md, 0);
+    skin.ShdaTemplate = md.ImageCount == 1 ? std::make_shared<TBitmap32>(*skin.ShdiTemplate) : CopyCell(md, 1);
     const int offs = skin.CommonSkinData.ExContentOffs;
     skin.FormShadowSize = skin.CommonSkinData.ExDrawMode != 0
                               ? TRect{offs, offs, offs, offs}

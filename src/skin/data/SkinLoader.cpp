@@ -71,6 +71,8 @@ TSkinLoader::TSkinLoader(const TSkinOptions& options, TSkinImageSource source,
 TLoadedSkin TSkinLoader::Load() {
     LoadAllMasks();
     LoadAllGeneralData();
+    for (TsMaskData& md : skin_.ma)
+        if (!md.Bmp) md.Master = skin_.MasterBitmap;
     InitConstantIndexes(skin_, settings_.ExtendedBorders);
     return std::move(skin_);
 }

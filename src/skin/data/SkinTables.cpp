@@ -2,6 +2,8 @@
 
 namespace tornivex {
 
+const TBitmap32* MaskSourceImage(const TsMaskData& md) { return md.Bmp ? md.Bmp.get() : md.Master.get(); }
+
 int MaskCellWidth(const TsMaskData& md) {
     if (md.ImageCount == 0) return 0;
     if (md.ImageCount == 1) return md.R.Width();

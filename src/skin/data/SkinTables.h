@@ -89,9 +89,11 @@ enum TacImgType : std::uint8_t {
     itisaPngGlyph = 4,
 };
 
-// One row of the image table `ma`; its row number is the mask index.
+// One row of the image table `ma`; its row number is the mask index. A row names the image it
+// was built from, so a copy of it stays true after the manager has loaded another skin.
 struct TsMaskData {
-    TBitmap32Ptr Bmp; // the row's own image; null = the manager's master image
+    TBitmap32Ptr Bmp;    // the row's own image; null = cut from the master image below
+    TBitmap32Ptr Master; // the master image of the skin the row was loaded with
     QString ClassName;
     QString PropertyName;
     TRect R;
@@ -100,7 +102,7 @@ struct TsMaskData {
     std::int16_t BorderWidth = 0;
     std::int16_t DrawMode = 0;
     TacImgType ImgType = itisaBorder;
-    const TsSkinManager* Manager = nullptr;
+    const TsSkinManager* Manager = nullptr; // the owning manager; a row without one is never drawn
     std::int16_t WL = 0;
     std::int16_t WT = 0;
     std::int16_t WR = 0;
@@ -108,6 +110,10 @@ struct TsMaskData {
     int CornerType = 0; // 0 opaque corners, 1 key-colour corners, 2 cut by window region
     int SkinIndex = -1;
 };
+
+// The image a row is cut from: its own image, else the master image it was loaded with; null
+// when there is neither.
+const TBitmap32* MaskSourceImage(const TsMaskData& md);
 
 // Size of one state frame of an image row.
 int MaskCellWidth(const TsMaskData& md);

@@ -42,14 +42,14 @@ bool CanCombineInOnePass(const TLoadedSkin& skin, const TOwnLook& look) {
     if (look.Gradient->front().Mode1 != 0 && look.Gradient->front().Mode1 != 1) return false;
     if (!skin.IsValidImgIndex(look.Texture)) return false;
     const TsMaskData& texture = skin.ma[static_cast<std::size_t>(look.Texture)];
-    const TBitmap32* image = skin.SourceOf(texture);
+    const TBitmap32* image = MaskSourceImage(texture);
     return texture.MaskType == 0 && texture.DrawMode == 0 && image && !texture.R.IsEmpty() &&
            Intersect(texture.R, BoundsOf(*image)) == texture.R;
 }
 
 void CombineTextureAndGradient(const TLoadedSkin& skin, const TOwnLook& look, TBitmap32& target, const TRect& rect) {
     const TsMaskData& texture = skin.ma[static_cast<std::size_t>(look.Texture)];
-    const TBitmap32& image = *skin.SourceOf(texture);
+    const TBitmap32& image = *MaskSourceImage(texture);
     const bool vertical = look.Gradient->front().Mode1 == 0;
     // The gradient depends only on the length along its direction: one column or one row of it.
     TBitmap32 ramp(vertical ? 1 : rect.Width(), vertical ? rect.Height() : 1);
@@ -82,7 +82,7 @@ void FillOwnBackground(const TLoadedSkin& skin, const TOwnLook& look, const Back
     bool textured = false;
     if (look.IP > 0) {
         const TBitmap32* image =
-            skin.IsValidImgIndex(look.Texture) ? skin.SourceOf(skin.ma[look.Texture]) : nullptr;
+            skin.IsValidImgIndex(look.Texture) ? MaskSourceImage(skin.ma[look.Texture]) : nullptr;
         if (image) {
             const TsMaskData& texture = skin.ma[look.Texture];
             TRect uncovered = rect;
@@ -162,7 +162,7 @@ void DrawCornerImages(const TLoadedSkin& skin, const TsGeneralData& section, con
     const auto put = [&](int index, bool right, bool bottom) {
         if (!skin.IsValidImgIndex(index)) return;
         const TsMaskData& md = skin.ma[index];
-        const TBitmap32* image = skin.SourceOf(md);
+        const TBitmap32* image = MaskSourceImage(md);
         if (!image) return;
         const TPoint at{right ? rect.Right - MaskCellWidth(md) : rect.Left,
                         bottom ? rect.Bottom - MaskCellHeight(md) : rect.Top};
@@ -238,7 +238,7 @@ void PaintElementBackgroundIn(const TLoadedSkin& skin, TBitmap32& target, const 
     const int overlay = s == 0 || options.HotTexture < 0 ? texture : options.HotTexture;
     if (!skin.IsValidImgIndex(overlay)) return;
     const TsMaskData& md = skin.ma[static_cast<std::size_t>(overlay)];
-    const TBitmap32* image = skin.SourceOf(md);
+    const TBitmap32* image = MaskSourceImage(md);
     if (image && md.MaskType > 0 && md.DrawMode == 10) {
         TRect area = rect;
         PaintTextureFrom(*image, target, area, md, 10, shifted);

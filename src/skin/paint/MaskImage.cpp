@@ -1,18 +1,8 @@
 #include "MaskImage.h"
 
-#include "ManagerAccess.h"
-
-#include "skin/data/LoadedSkin.h"
-
 #include <algorithm>
 
 namespace tornivex::paint {
-
-const TBitmap32* MaskSourceImage(const TsMaskData& mask) {
-    if (mask.Bmp) return mask.Bmp.get();
-    const TLoadedSkin* skin = LoadedSkinOf(mask.Manager);
-    return skin ? skin->MasterBitmap.get() : nullptr;
-}
 
 TRect MaskFrameRect(const TsMaskData& mask, int frame) {
     const int fw = MaskCellWidth(mask), fh = MaskCellHeight(mask);

@@ -74,7 +74,7 @@ std::optional<TBitmap32> RenderSectionPreview(const TsSkinManager& manager, cons
     PaintElementIn(*skin, *data.FCacheBmp, element);
     if (glyphIndex >= 0) {
         const TsMaskData& glyph = skin->ma[static_cast<std::size_t>(glyphIndex)];
-        if (const TBitmap32* image = skin->SourceOf(glyph)) {
+        if (const TBitmap32* image = MaskSourceImage(glyph)) {
             const TPoint at{(preview.Width - MaskCellWidth(glyph)) / 2, (preview.Height - MaskCellHeight(glyph)) / 2};
             DrawCornerImageFrom(*image, *data.FCacheBmp, at, preview.State,
                                 BackgroundSourceFromBitmap(&parent, TPoint{}), glyph, ciFullStrength);
