@@ -31,7 +31,7 @@ bool DrawGlyph(const TLoadedSkin& skin, TBitmap32& target, int glyph, int state,
                const TScrollBarLook& look) {
     if (!skin.IsValidImgIndex(glyph)) return false;
     const TsMaskData& md = skin.ma[static_cast<std::size_t>(glyph)];
-    const TBitmap32* image = skin.SourceOf(md);
+    const TBitmap32* image = MaskSourceImage(md);
     const int w = MaskCellWidth(md), h = MaskCellHeight(md);
     if (!image || w <= 0 || h <= 0) return false;
     if (w > rect.Width() || h > rect.Height()) return true;  // no room: the part stays plain
