@@ -9,6 +9,7 @@
 #include "TuningCalculation.h"
 #include "Unit2.h"
 #include "sSkinManager.h"
+#include "sSkinProvider.h"
 
 namespace tornivex {
 namespace {
@@ -75,6 +76,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window) {
     client_->setGeometry(0, 0, ClientWidth, ClientHeight);
 
     CreateControls();
+    sSkinProvider1 = new TsSkinProvider(this);
+    sSkinProvider1->setObjectName(QStringLiteral("sSkinProvider1"));
     CreateSkinManager();
     WireEvents();
     // The window has finished loading: the manager applies its skin to every form now.
@@ -143,6 +146,10 @@ void TForm1::CreateFields() {
     LoadField(edMicro, edMicroDesign);
     LoadField(edR1, edR1Design);
     LoadField(edR2, edR2Design);
+    degED1->setAccessibleName(QStringLiteral("Motor step angle in degrees"));
+    edMicro->setAccessibleName(QStringLiteral("Micro-step division of the drive"));
+    edR1->setAccessibleName(QStringLiteral("Gear ratio: motor turns"));
+    edR2->setAccessibleName(QStringLiteral("Gear ratio: axis turns"));
 }
 
 void TForm1::CreateSkinManager() {
@@ -150,6 +157,9 @@ void TForm1::CreateSkinManager() {
     sSkinManager1->setObjectName(QStringLiteral("sSkinManager1"));
     sSkinManager1->BeginLoading();
     AddInternalSkins(sSkinManager1->InternalSkins());
+    // Only the platform's push button is named for the child adapter; every other list is blank.
+    for (QStringList& list : sSkinManager1->ThirdParty.Lists) list = QStringList{QStringLiteral(" ")};
+    sSkinManager1->ThirdParty.ThirdButtons() = QStringList{QStringLiteral("TButton")};
     sSkinManager1->SetSkinDirectory(QStringLiteral("c:\\Skins"));
     // Setting the name loads the skin at once; a failure shows its own box and keeps the
     // window usable without a skin.

@@ -12,6 +12,7 @@ namespace tornivex {
 
 class TForm2;
 class TsSkinManager;
+class TsSkinProvider;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -22,7 +23,8 @@ public:
     // The About dialog shown by "About"; set at start-up.
     void SetAboutDialog(TForm2* about) { aboutDialog_ = about; }
 
-    // The area the controls live in, at (0, 0) while the desktop draws the frame.
+    // The area the controls live in: at (0, 0) while the desktop draws the frame, below the
+    // title strip while the skin draws it.
     QWidget* Client() const { return client_; }
 
     void sButton1Click();
@@ -46,6 +48,8 @@ public:
     TsButton* sButton1 = nullptr;
     TsButton* sButton2 = nullptr;
     TsWebLabel* sWebLabel1 = nullptr;
+    // The window's skinned frame and client background.
+    TsSkinProvider* sSkinProvider1 = nullptr;
     // Holds the two internal skins; "Aluminium (internal)" is active.
     TsSkinManager* sSkinManager1 = nullptr;
 

@@ -1,6 +1,7 @@
 #include "Unit2.h"
 
 #include <QKeyEvent>
+#include <QShowEvent>
 
 #include "AboutNotice.h"
 #include "Fonts.h"
@@ -75,6 +76,12 @@ TForm2* Form2 = nullptr;
 int TForm2::ShowModal() {
     if (mainWindow_) CenterOver(this, mainWindow_);
     return exec();
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    // The skin may have changed the frame as the dialog is shown: centre it with its final size.
+    if (mainWindow_ && !event->spontaneous()) CenterOver(this, mainWindow_);
+    QDialog::showEvent(event);
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event) {

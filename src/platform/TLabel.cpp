@@ -1,5 +1,8 @@
 #include "TLabel.h"
 
+#include "LabelAccessible.h"
+
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -7,6 +10,7 @@
 namespace tornivex::platform {
 
 TLabel::TLabel(QWidget* parent) : QWidget(parent) {
+    InstallLabelAccessibility();
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -16,6 +20,9 @@ void TLabel::SetCaption(const QString& caption) {
     caption_ = caption;
     AdjustBounds();
     update();
+    // A screen reader hears the new text of a result line.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TLabel::SetAutoSize(bool autoSize) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "SystemColors.h"
+#include "acProvider.h"
 #include "skin/data/SkinCommand.h"
 #include "skin/data/SkinColor.h"
 #include "sSkinManagerWidgetsAttach.h"
@@ -133,6 +134,8 @@ void InstallSkinManagerWidgets() {
     static TSkinManagerWidgets widgets;
     SetSkinManagerHost(&widgets);
     SetSkinDialogs(&widgets);
+    // Forms without a provider of their own get one when first shown or activated.
+    InstallFormActivationWatch();
     SetSystemColorResolver([](int index) {
         return static_cast<TColor>(platform::ColorToRGB(platform::TColorRef(SystemColor(index))));
     });

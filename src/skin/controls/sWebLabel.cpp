@@ -1,78 +1,68 @@
 #include "sWebLabel.h"
 
 #include <QEnterEvent>
-#include <QFontMetrics>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include "Shell.h"
+#include "skin/data/SkinPalette.h"
+#include "skin/data/sSkinManager.h"
 
 namespace tornivex {
 
-TsWebLabel::TsWebLabel(QWidget* parent) : QWidget(parent) {
+TsWebLabel::TsWebLabel(QWidget* parent) : TsLabel(parent) {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
-}
-
-void TsWebLabel::SetCaption(const QString& caption) {
-    caption_ = caption;
-    AdjustBounds();
-    update();
+    SetTransparent(true);
 }
 
 void TsWebLabel::SetFont(const QFont& font, platform::TColorRef color) {
     normalFont_ = font;
     normalColor_ = color;
-    AdjustBounds();
+    SetFontColor(color);
+    if (!mouseAbove_) setFont(font);
     update();
 }
 
 void TsWebLabel::SetHoverFont(const QFont& font, platform::TColorRef color) {
     hoverFont_ = font;
     hoverColor_ = color;
-    AdjustBounds();
+    if (mouseAbove_) setFont(font);
     update();
 }
 
-QSize TsWebLabel::sizeHint() const {
-    const QFontMetrics metrics(CurrentFont());
-    return {metrics.horizontalAdvance(caption_), metrics.height()};
-}
-
-void TsWebLabel::AdjustBounds() {
-    // The label sizes itself to its caption in the font in force; the designed height stays.
-    resize(QFontMetrics(CurrentFont()).horizontalAdvance(caption_), height());
+TColor TsWebLabel::CurrentTextColor() const {
+    const TsSkinManager* manager = SkinManager();
+    const bool skinned = useSkinColor_ && SkinActive() && manager;
+    if (mouseAbove_) return skinned ? manager->Palette()[pcWebTextHot] : ColorToRGB(static_cast<TColor>(hoverColor_));
+    if (!skinned) return ColorToRGB(static_cast<TColor>(normalColor_));
+    // A section under the label that gives its own font names the colour; else the link colour.
+    const int section = ParentFontSection();
+    if (section >= 0) return manager->gd()[static_cast<std::size_t>(section)].Props[0].FontColor.Color;
+    return manager->Palette()[pcWebText];
 }
 
 void TsWebLabel::SetMouseAbove(bool above) {
     if (above == mouseAbove_) return;
     mouseAbove_ = above;
-    AdjustBounds();
+    setFont(CurrentFont());  // an auto-sized label follows the font in force
     update();
+    if (parentWidget()) parentWidget()->update(geometry());
 }
 
 void TsWebLabel::enterEvent(QEnterEvent* event) {
     if (isEnabled()) SetMouseAbove(true);
-    QWidget::enterEvent(event);
+    TsLabel::enterEvent(event);
 }
 
 void TsWebLabel::leaveEvent(QEvent* event) {
     if (isEnabled()) SetMouseAbove(false);
-    QWidget::leaveEvent(event);
+    TsLabel::leaveEvent(event);
 }
 
 void TsWebLabel::mousePressEvent(QMouseEvent* event) {
-    QWidget::mousePressEvent(event);
+    TsLabel::mousePressEvent(event);
     // The address opens on the press itself; a failed open changes nothing.
     if (event->button() == Qt::LeftButton && !url_.isEmpty()) platform::ShellOpen(url_);
-}
-
-void TsWebLabel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setFont(CurrentFont());
-    painter.setPen(platform::ToQColor(CurrentColor()));
-    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
 }
 
 }  // namespace tornivex

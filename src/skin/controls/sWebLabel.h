@@ -1,45 +1,42 @@
 #pragma once
+// A link label: draws its caption in the skin's link colours (its fonts' colours without a skin),
+// switches to the hover font and colour while the mouse is over it, shows the hand cursor and asks
+// the desktop to open URL when the left button goes down on it (before it is released).
 #include <QFont>
 #include <QString>
-#include <QWidget>
 
 #include "SystemColors.h"
+#include "sLabel.h"
 
 namespace tornivex {
 
-// A link label: draws its caption in the normal font, switches to the hover font while the mouse
-// is over it, shows the hand cursor and asks the desktop to open URL when the left button goes
-// down on it (before it is released).
-class TsWebLabel : public QWidget {
+class TsWebLabel : public TsLabel {
     Q_OBJECT
 public:
     explicit TsWebLabel(QWidget* parent = nullptr);
 
-    QString Caption() const { return caption_; }
-    void SetCaption(const QString& caption);
     QString URL() const { return url_; }
     void SetURL(const QString& url) { url_ = url; }
+    int ShowMode = 10;  // soDefault
 
     // Setting the font sets the normal font too.
     void SetFont(const QFont& font, platform::TColorRef color);
     void SetHoverFont(const QFont& font, platform::TColorRef color);
+    const QFont& NormalFont() const { return normalFont_; }
+    const QFont& HoverFont() const { return hoverFont_; }
     bool MouseAbove() const { return mouseAbove_; }
 
-    QSize sizeHint() const override;
+    TColor CurrentTextColor() const override;
+    QFont CurrentFont() const override { return mouseAbove_ ? hoverFont_ : normalFont_; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void SetMouseAbove(bool above);
-    const QFont& CurrentFont() const { return mouseAbove_ ? hoverFont_ : normalFont_; }
-    platform::TColorRef CurrentColor() const { return mouseAbove_ ? hoverColor_ : normalColor_; }
-    void AdjustBounds();
 
-    QString caption_;
     QString url_;
     QFont normalFont_;
     QFont hoverFont_;

@@ -1,0 +1,177 @@
+// The provider's frame on the window: frameless while skinned, the client area moved to
+// (OffsetX, OffsetY), the outline cut to the border image, and the window picture painted from
+// the cache image. Also the routing of the form's events.
+#include "sSkinProvider.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QWindow>
+
+#include "Fonts.h"
+#include "PlatformMetrics.h"
+#include "acCtrlAdapter.h"
+#include "acSBAnimation.h"
+#include "skin/data/LoadedSkin.h"
+#include "skin/data/SkinCommand.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/paint/BitmapImage.h"
+#include "skin/paint/ManagerAccess.h"
+
+namespace tornivex {
+
+void TsSkinProvider::SetFrameless(bool frameless) {
+    // Qt drops the frameless hint beside title hints: a frameless form keeps only its type.
+    const Qt::WindowFlags flags = frameless ? (form_->windowType() | Qt::FramelessWindowHint) : desktopFlags_;
+    if (flags == form_->windowFlags()) return;
+    QWindow* window = form_->windowHandle();
+    if (form_->testAttribute(Qt::WA_WState_Created) && window) {
+        // A window that exists keeps its native window: the desktop is only told that the
+        // decorations changed, so a window being shown never flashes the desktop frame.
+        form_->overrideWindowFlags(flags);
+        window->setFlags(flags);
+    } else {
+        const bool visible = form_->isVisible();
+        form_->setWindowFlags(flags);
+        if (visible) form_->show();
+    }
+}
+
+void TsSkinProvider::ApplyFrame(bool skinned) {
+    const QPoint clientOnScreen = client_ && form_->isVisible() ? client_->mapToGlobal(QPoint()) : QPoint();
+    const bool wasVisible = form_->isVisible();
+    if (skinned) {
+        SetFrameless(true);
+        const int bw = BorderWidth();
+        form_->setFixedSize(clientSize_.width() + 2 * bw, clientSize_.height() + bw + CaptionHeight() + bw);
+        frameApplied_ = true;
+        if (client_) client_->move(OffsetX(), OffsetY());
+        form_->setAttribute(Qt::WA_OpaquePaintEvent, true);
+        rgnChanged_ = true;
+        CalcItems();
+        UpdateRegion();
+    } else {
+        frameApplied_ = false;
+        form_->clearMask();
+        arOR_.clear();
+        form_->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        SetFrameless(false);
+        form_->setFixedSize(clientSize_);
+        if (client_) client_->move(0, 0);
+    }
+    // The controls stay where the user sees them when the frame changes on a shown window.
+    if (wasVisible && client_ && !clientOnScreen.isNull())
+        form_->move(form_->pos() + clientOnScreen - client_->mapToGlobal(QPoint()));
+    skinData_->FBGChanged = true;
+}
+
+void TsSkinProvider::UpdateRegion() {
+    const TLoadedSkin* skin = paint::LoadedSkinOf(skinData_->SkinManager());
+    if (!skin || !frameApplied_) return;
+    arOR_ = paint::WindowRegionCutouts(*skin, skinData_->SkinIndex, FTitleSkinIndex, form_->width(),
+                                       form_->height());
+    QRegion region(0, 0, form_->width(), form_->height());
+    for (const TRect& r : arOR_) region -= QRegion(r.Left, r.Top, r.Width(), r.Height());
+    if (arOR_.empty()) form_->clearMask();
+    else form_->setMask(region);
+    rgnChanged_ = false;
+}
+
+void TsSkinProvider::PaintAll() {
+    if (destroying_ || !frameApplied_) return;
+    if (!skinData_->FCacheBmp) skinData_->FCacheBmp = std::make_unique<TBitmap32>();
+    paint::TFormPicture picture;
+    picture.TitleIndex = FTitleSkinIndex;
+    picture.CaptionIndex = FCaptionSkinIndex;
+    picture.FormActive = formActive_;
+    picture.Caption = form_->windowTitle();
+    picture.CaptionFont = platform::InterfaceFont(platform::CaptionFontPixels, true);
+    picture.CaptionAlignment = CaptionAlignment;
+    if (!paint::PaintAll(*skinData_, FrameInput(), picture, layout_, *skinData_->FCacheBmp, tempBmp_)) return;
+    if (closeAnimation_ && closeAnimation_->OverlayState() >= 0) RepaintCloseButton();
+    rgnChanged_ = true;
+    skinData_->FBGChanged = false;
+}
+
+void TsSkinProvider::RepaintCloseButton() {
+    const TLoadedSkin* skin = paint::LoadedSkinOf(skinData_->SkinManager());
+    TBitmap32* cache = skinData_->FCacheBmp.get();
+    if (!skin || !cache || cache->Empty() || !Skinned()) return;
+    const paint::TFormFrameInput input = FrameInput();
+    const int tempLeft = paint::TempBmpLeft(*skin, input, layout_);
+    paint::TsCaptionButton button = layout_.ButtonClose;
+    int overlay = -1, opacity = 0;
+    if (closeAnimation_ && closeAnimation_->OverlayState() >= 0) {
+        // The fade lays the new frame over the normal one.
+        overlay = closeAnimation_->OverlayState();
+        opacity = closeAnimation_->Opacity();
+        button.State = 0;
+    }
+    paint::DrawTitleButton(*skin, button, formActive_ > 0, tempBmp_, tempLeft, *cache, overlay, opacity);
+    const TRect& r = button.Rect;
+    form_->update(r.Left, r.Top, r.Width(), r.Height());
+}
+
+void TsSkinProvider::PaintForm(QEvent* event) {
+    RenderCacheIfStale();
+    if (rgnChanged_) UpdateRegion();
+    const TBitmap32* cache = skinData_->FCacheBmp.get();
+    if (!cache || cache->Empty()) return;
+    QPainter painter(form_);
+    const QImage picture = paint::WrapBitmap(const_cast<TBitmap32&>(*cache));
+    const QRect part = static_cast<QPaintEvent*>(event)->rect();
+    painter.drawImage(part.topLeft(), picture, part);
+}
+
+bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
+    if (destroying_) return false;
+    const bool fromClient = watched == client_ && watched != form_;
+    if (IsSkinCommand(event)) {
+        auto& command = static_cast<TSkinCommandEvent&>(*event);
+        if (HandleSkinCommand(command, fromClient)) {
+            command.SetHandled();
+            return true;
+        }
+        return false;
+    }
+    if (fromClient || watched != form_) return false;
+    switch (event->type()) {
+    case QEvent::Show:
+        // Children adapted and the finished picture ready before the first paint.
+        if (adapter_) adapter_->AddAllItems();
+        if (Skinned()) {
+            RenderCacheIfStale();
+            if (rgnChanged_) UpdateRegion();
+        }
+        return false;
+    case QEvent::ActivationChange:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        SetFormActive(form_->isActiveWindow());
+        return false;
+    case QEvent::WindowTitleChange:
+        // The caption is part of the picture; the new one is drawn with the next frame.
+        skinData_->FBGChanged = true;
+        if (Skinned()) form_->update(0, 0, form_->width(), layout_.FHeaderHeight);
+        return false;
+    case QEvent::Resize:
+        skinData_->FBGChanged = true;
+        rgnChanged_ = true;
+        if (Skinned()) UpdateRegion();
+        return false;
+    case QEvent::WinIdChange:
+        // A recreated native window has lost its shape.
+        if (Skinned()) rgnChanged_ = true;
+        return false;
+    case QEvent::Paint:
+        if (!Skinned()) return false;
+        PaintForm(event);
+        return true;
+    default:
+        break;
+    }
+    if (!Skinned()) return false;
+    return FormMouseEvent(event);
+}
+
+}  // namespace tornivex

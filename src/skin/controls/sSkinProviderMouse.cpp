@@ -1,0 +1,181 @@
+// The mouse on the provider's frame: the close button's hover, press and release, moving the
+// window by its title strip, and the system menu (right click on the caption, Alt+Space).
+#include "sSkinProvider.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QWindow>
+
+#include "acSBAnimation.h"
+#include "skin/data/SkinEngine.h"
+#include "skin/data/sSkinManager.h"
+
+namespace tornivex {
+namespace {
+
+bool OnCaption(unsigned hit) { return hit == paint::htCaption || hit == paint::htSysMenu; }
+
+}  // namespace
+
+void TsSkinProvider::SetCloseState(int state) {
+    paint::TsCaptionButton& close = layout_.ButtonClose;
+    if (close.State == state || close.Rect.IsEmpty()) return;
+    close.State = state;
+    const TsSkinManager* manager = skinData_->SkinManager();
+    const bool animate = manager && manager->Effects().AllowGlowing;
+    if (animate) {
+        if (!closeAnimation_) closeAnimation_ = std::make_unique<TacSBAnimation>(this);
+        closeAnimation_->Start(state);
+    } else {
+        RepaintCloseButton();
+    }
+}
+
+void TsSkinProvider::AnimationFinished(TacSBAnimation* animation) {
+    // A fade-in that ends with the cursor gone from the button counts as leaving it.
+    if (animation->TargetState() != 1) return;
+    const QPoint at = form_->mapFromGlobal(QCursor::pos());
+    if (HitTest(at) != paint::htClose) {
+        CurrentHT = 0;
+        SetCloseState(0);
+    }
+}
+
+void TsSkinProvider::ClearPressAndHot() {
+    closePressed_ = false;
+    captionPressed_ = false;
+    manualMove_ = false;
+    CurrentHT = 0;
+    SetCloseState(0);
+}
+
+void TsSkinProvider::MoveWindowBy(QPoint globalPos) {
+    form_->move(pressWindowPos_ + (globalPos - pressGlobal_));
+}
+
+void TsSkinProvider::PressCloseButton() {
+    if (layout_.ButtonClose.Rect.IsEmpty() && Skinned()) return;
+    if (!(desktopFlags_ & Qt::WindowCloseButtonHint)) return;
+    form_->close();
+}
+
+bool TsSkinProvider::FormMouseEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint global = mouse->globalPosition().toPoint();
+        if (manualMove_) {
+            MoveWindowBy(global);
+            return true;
+        }
+        if (captionPressed_ && (mouse->buttons() & Qt::LeftButton)) {
+            // The move starts with the first move after the press, so clicks stay clicks.
+            captionPressed_ = false;
+            QWindow* window = form_->windowHandle();
+            if (window && window->startSystemMove()) {
+                ClearPressAndHot();  // the desktop moves it; no release will follow
+            } else {
+                manualMove_ = true;
+                MoveWindowBy(global);
+            }
+            return true;
+        }
+        const unsigned hit = HitTest(mouse->position().toPoint());
+        CurrentHT = hit == paint::htClose ? hit : 0;
+        if (closePressed_) SetCloseState(hit == paint::htClose ? 2 : 0);
+        else SetCloseState(hit == paint::htClose ? 1 : 0);
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (manualMove_ && !(mouse->buttons() & Qt::LeftButton)) {
+            manualMove_ = false;  // a move chosen from the menu ends with a click
+            form_->releaseMouse();
+            return true;
+        }
+        const unsigned hit = HitTest(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton && hit == paint::htClose) {
+            closePressed_ = true;
+            SetCloseState(2);
+            return true;
+        }
+        if (mouse->button() == Qt::LeftButton && OnCaption(hit)) {
+            captionPressed_ = true;
+            pressGlobal_ = mouse->globalPosition().toPoint();
+            pressWindowPos_ = form_->pos();
+            return true;
+        }
+        if (mouse->button() == Qt::RightButton && OnCaption(hit)) return true;  // menu on release
+        return false;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const unsigned hit = HitTest(mouse->position().toPoint());
+        if (mouse->button() == Qt::RightButton && OnCaption(hit)) {
+            DropSysMenu(mouse->globalPosition().toPoint());
+            return true;
+        }
+        if (mouse->button() != Qt::LeftButton) return false;
+        const bool wasPressed = closePressed_;
+        const bool wasMoving = manualMove_ || captionPressed_;
+        closePressed_ = captionPressed_ = manualMove_ = false;
+        if (wasPressed && hit == paint::htClose) {
+            SetCloseState(0);
+            PressCloseButton();
+            return true;
+        }
+        SetCloseState(hit == paint::htClose ? 1 : 0);
+        return wasPressed || wasMoving;
+    }
+    case QEvent::Leave:
+        if (!closePressed_) {
+            CurrentHT = 0;
+            SetCloseState(0);
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void TsSkinProvider::DropSysMenu(QPoint globalPos) {
+    if (QApplication::activeWindow() != form_) return;
+    if (systemMenu_) systemMenu_->deleteLater();
+    auto* menu = new QMenu(form_);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    SetTag(menu, acNoSkinTag);
+    const bool dialog = true;  // both forms are dialog-framed
+    const Qt::WindowFlags flags = desktopFlags_;
+    auto add = [menu](const char* name, const QString& text, bool visible, bool enabled) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setVisible(visible);
+        action->setEnabled(enabled);
+        return action;
+    };
+    add("miRestore", tr("&Restore"), !dialog, form_->isMaximized());
+    QAction* move = add("miMove", tr("&Move"), true, !form_->isMaximized());
+    add("miSize", tr("&Size"), !dialog, false);
+    add("miMinimize", tr("Mi&nimize"), !dialog && (flags & Qt::WindowMinimizeButtonHint), true);
+    add("miMaximize", tr("Ma&ximize"), !dialog && (flags & Qt::WindowMaximizeButtonHint), true);
+    menu->addSeparator();
+    QAction* close = add("miClose", tr("&Close"), bool(flags & Qt::WindowSystemMenuHint),
+                         bool(flags & Qt::WindowCloseButtonHint));
+    close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(close, &QAction::triggered, this, [this] { PressCloseButton(); });
+    connect(move, &QAction::triggered, this, [this] {
+        // Move follows the cursor until the next click.
+        pressGlobal_ = QCursor::pos();
+        pressWindowPos_ = form_->pos();
+        manualMove_ = true;
+        form_->grabMouse();
+    });
+    systemMenu_ = menu;
+    menu->popup(globalPos);
+}
+
+}  // namespace tornivex
