@@ -75,9 +75,11 @@ void TsCustomLabel::PaintSectionBackground(QPainter& painter, int skinIndex) {
     query.R = TRect{0, 0, width(), height()};
     query.DrawDC = &picture;
     paint::QueryParentBackground(query, parentWidget(), true);
-    const paint::BackgroundSource source = paint::BackgroundSourceFromBitmap(&picture, TPoint{});
-    paint::PaintElementByIndex(skinIndex, source, true, 0, SkinManager(), picture, TPoint{x(), y()},
-                               TRect{0, 0, width(), height()});
+    paint::TElementPaint options;
+    options.Section = skinIndex;
+    options.Rect = TRect{0, 0, width(), height()};
+    options.Background = paint::BackgroundSourceFromBitmap(&picture, TPoint{});
+    paint::PaintElementByIndex(picture, options, SkinManager());
     painter.drawImage(0, 0, paint::WrapBitmap(picture));
 }
 

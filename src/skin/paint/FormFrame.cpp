@@ -92,9 +92,13 @@ void DrawCaption(const TsCommonData& formData, const TLoadedSkin& skin, const TF
     const int state = picture.FormActive;
     if (skin.IsValidSkinIndex(picture.CaptionIndex)) {
         const TRect plate{rect.Left - 4, rect.Top - 2, rect.Right + 4, rect.Bottom + 2};
-        const TRect clipped = Intersect(plate, BoundsOf(cache));
-        PaintElementIn(skin, picture.CaptionIndex, BackgroundSourceFromBitmap(&cache, TPoint{}), false,
-                       state, clFuchsia, -1, -1, cache, TPoint{}, clipped);
+        TElementPaint plateOptions;
+        plateOptions.Section = picture.CaptionIndex;
+        plateOptions.State = state;
+        plateOptions.Rect = Intersect(plate, BoundsOf(cache));
+        plateOptions.Background = BackgroundSourceFromBitmap(&cache, TPoint{});
+        plateOptions.CornerFill = false;
+        PaintElementIn(skin, cache, plateOptions);
     }
     // The caption takes the title section's colours; without one, the form section's.
     TsCommonData titleData;
@@ -190,11 +194,21 @@ bool PaintAll(const TsCommonData& formData, const TFormFrameInput& form, const T
     layout.ButtonClose.State = keptState;
 
     const TRect whole{0, 0, form.Width, form.Height};
-    PaintElement(formData, EmptyBackgroundSource(), false, picture.FormActive, cache, TPoint{}, whole);
+    // A top-level form has no parent background: the painter's default one.
+    TElementPaint formOptions;
+    formOptions.State = picture.FormActive;
+    formOptions.Rect = whole;
+    formOptions.Background = EmptyBackgroundSource();
+    formOptions.CornerFill = false;
+    PaintElement(formData, cache, formOptions);
     if (skin->IsValidSkinIndex(picture.TitleIndex)) {
-        const TRect strip = Intersect(TRect{0, 0, form.Width, layout.FHeaderHeight}, whole);
-        PaintElementIn(*skin, picture.TitleIndex, BackgroundSourceFromBitmap(&cache, TPoint{}), false,
-                       picture.FormActive, clFuchsia, -1, -1, cache, TPoint{}, strip);
+        TElementPaint strip;
+        strip.Section = picture.TitleIndex;
+        strip.State = picture.FormActive;
+        strip.Rect = Intersect(TRect{0, 0, form.Width, layout.FHeaderHeight}, whole);
+        strip.Background = BackgroundSourceFromBitmap(&cache, TPoint{});
+        strip.CornerFill = false;
+        PaintElementIn(*skin, cache, strip);
     }
     DrawCaption(formData, *skin, form, picture, layout, cache);
 
