@@ -55,7 +55,7 @@ void ScanBorderMask(const TLoadedSkin& skin, int sectionIndex, int width, int he
     if (!skin.IsValidSkinIndex(sectionIndex)) return;
     const TsMaskData* md = MaskRow(&skin, skin.gd[static_cast<std::size_t>(sectionIndex)].BorderIndex);
     if (!md) return;
-    const TBitmap32* image = skin.SourceOf(*md);
+    const TBitmap32* image = MaskSourceImage(*md);
     if (!image) return;
     const int cellW = MaskCellWidth(*md), cellH = MaskCellHeight(*md);
     const int left = md->R.Left, top = md->R.Top;  // state-0 frame
