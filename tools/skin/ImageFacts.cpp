@@ -1,5 +1,7 @@
 #include "ImageFacts.h"
 
+#include "BmpHeader.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
@@ -7,20 +9,15 @@
 namespace tornivex::skintool {
 namespace {
 
-quint16 U16(const QByteArray& b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
-qint32 I32(const QByteArray& b, int at) { return qFromLittleEndian<qint32>(b.constData() + at); }
 quint32 BigU32(const QByteArray& b, int at) { return qFromBigEndian<quint32>(b.constData() + at); }
 
 QString DescribeBmp(const QByteArray& b) {
-    if (b.size() < 26 || !b.startsWith("BM")) return QStringLiteral("not a BMP file");
-    const quint32 header = qFromLittleEndian<quint32>(b.constData() + 14);
-    if (header == 12)
-        return QStringLiteral("BMP %1x%2, %3-bit, 12-byte core header")
-            .arg(U16(b, 18)).arg(U16(b, 20)).arg(U16(b, 24));
-    if (header >= 40 && b.size() >= 30)
-        return QStringLiteral("BMP %1x%2, %3-bit, %4-byte header")
-            .arg(I32(b, 18)).arg(std::abs(I32(b, 22))).arg(U16(b, 28)).arg(header);
-    return QStringLiteral("BMP with an unknown header size %1").arg(header);
+    const TBmpHeaderResult read = ReadBmpHeader(b);
+    if (!read.Header) return QStringLiteral("broken BMP: ") + read.Problem;
+    const TBmpHeader& h = *read.Header;
+    if (h.HeaderSize == 12)
+        return QStringLiteral("BMP %1x%2, %3-bit, 12-byte core header").arg(h.Width).arg(h.Height).arg(h.BitCount);
+    return QStringLiteral("BMP %1x%2, %3-bit, %4-byte header").arg(h.Width).arg(h.Height).arg(h.BitCount).arg(h.HeaderSize);
 }
 
 QString DescribePng(const QByteArray& b) {

@@ -39,7 +39,7 @@ int RunSectionsCommand(const QStringList& args, QTextStream& out, QTextStream& e
         const TSkinOptions::Section& section = options.SectionAt(i);
         const QString parent = section.Values.value("PARENTCLASS");
         out << QString::number(i).rightJustified(3) << "  " << section.Name.leftJustified(18)
-            << " states " << reader.ReadInt(i, "STATES", 3, 255)
+            << " states " << reader.ReadInt(i, "STATES", 3)
             << (parent.isEmpty() ? QString() : "  parent " + parent);
         const QStringList images = ImageKeys(section);
         if (!images.isEmpty()) out << "  images " << images.join(' ');

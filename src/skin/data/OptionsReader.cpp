@@ -1,5 +1,6 @@
 #include "OptionsReader.h"
 
+#include "OptionRanges.h"
 #include "SkinColor.h"
 
 namespace tornivex {
@@ -39,9 +40,9 @@ QString TSkinOptionsReader::ReadText(int section, const QString& key, const QStr
     return FindText(section, key).value_or(def);
 }
 
-int TSkinOptionsReader::ReadInt(int section, const QString& key, int def, int max) const {
-    const int value = FindInt(section, key).value_or(def);
-    return value > max ? max : value;
+int TSkinOptionsReader::ReadInt(int section, const QString& key, int def) const {
+    if (const std::optional<int> value = FindInt(section, key)) return LimitToOptionRange(key, *value);
+    return def;
 }
 
 bool TSkinOptionsReader::ReadBool(int section, const QString& key, bool def) const {
@@ -52,7 +53,7 @@ bool TSkinOptionsReader::ReadBool(int section, const QString& key, bool def) con
 
 int TSkinOptionsReader::ReadDirectInt(int section, const QString& key, int def) const {
     if (const auto text = options_.Value(section, key))
-        if (const auto value = ParseSkinInteger(*text)) return *value;
+        if (const auto value = ParseSkinInteger(*text)) return LimitToOptionRange(key, *value);
     return def;
 }
 

@@ -1,11 +1,12 @@
 #include "SkinImages.h"
 
+#include "BmpHeader.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 namespace tornivex {
@@ -22,10 +23,12 @@ ImageKind KindOf(const QString& referenceName) {
     return ImageKind::None;
 }
 
-// Guards against images whose headers claim absurd sizes: skin images are small, and a forged
-// header must not make the loader allocate gigabytes.
-constexpr int MaxImageSide = 16384;
-constexpr qint64 MaxImagePixels = qint64(4096) * 4096;
+TBitmap32Ptr FinishOpaque(const QImage& image) {
+    if (image.isNull()) return nullptr;
+    auto bmp = std::make_shared<TBitmap32>(BitmapFromImage(image.convertToFormat(QImage::Format_RGB32)));
+    SetOpaqueExceptMagenta(*bmp);
+    return bmp;
+}
 
 QImage Decode(const QByteArray& bytes, const char* format) {
     QByteArray copy = bytes;
@@ -33,51 +36,25 @@ QImage Decode(const QByteArray& bytes, const char* format) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(false);
+    // A forged header must not make the loader allocate gigabytes.
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > MaxImageSide || size.height() > MaxImageSide ||
-                           qint64(size.width()) * size.height() > MaxImagePixels))
+    if (size.isValid() && (size.width() > MaxSkinImageSide || size.height() > MaxSkinImageSide ||
+                           qint64(size.width()) * size.height() > MaxSkinImagePixels))
         return {};
     QImage image;
     if (!reader.read(&image)) return {};
     return image;
 }
 
-// Bits per pixel as stored in a BMP's header (core or info header), 0 when unreadable.
-int BmpBitCount(const QByteArray& bytes) {
-    if (bytes.size() < 30) return 0;
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const quint32 headerSize = quint32(p[14]) | (quint32(p[15]) << 8) | (quint32(p[16]) << 16) |
-                               (quint32(p[17]) << 24);
-    const int offset = headerSize == 12 ? 24 : 28;
-    return int(p[offset]) | (int(p[offset + 1]) << 8);
-}
-
-// An uncompressed BMP must hold all the rows its header announces; Qt would fill a short file
-// with zeros, which hides a broken image.
-bool BmpHasAllRows(const QByteArray& bytes) {
-    if (bytes.size() < 26) return false;
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
-    auto u16 = [&](int o) { return quint32(p[o]) | (quint32(p[o + 1]) << 8); };
-    auto u32 = [&](int o) { return u16(o) | (u16(o + 2) << 16); };
-    const quint32 offBits = u32(10);
-    const quint32 headerSize = u32(14);
-    qint64 width = 0, height = 0, bits = 0, compression = 0;
-    if (headerSize == 12) {
-        width = u16(18), height = u16(20), bits = u16(24);
-    } else {
-        if (bytes.size() < 34) return false;
-        width = qint32(u32(18)), height = qint32(u32(22)), bits = u16(28), compression = u32(30);
-    }
-    if (compression != 0 && compression != 3) return true; // run-length data: Qt checks it
-    const qint64 stride = (std::abs(width) * bits + 31) / 32 * 4;
-    return qint64(bytes.size()) >= qint64(offBits) + stride * std::abs(height);
-}
-
-TBitmap32Ptr FinishOpaque(const QImage& image) {
+// A BMP whose header passes the checks, decoded; 32-bit images keep their alpha, the others get
+// the magenta rule.
+TBitmap32Ptr DecodeBmp(const QByteArray& bytes) {
+    const TBmpHeaderResult read = ReadBmpHeader(bytes);
+    if (!read.Header) return nullptr;
+    const QImage image = Decode(bytes, "bmp");
     if (image.isNull()) return nullptr;
-    auto bmp = std::make_shared<TBitmap32>(BitmapFromImage(image.convertToFormat(QImage::Format_RGB32)));
-    SetOpaqueExceptMagenta(*bmp);
-    return bmp;
+    if (read.Header->BitCount == 32) return std::make_shared<TBitmap32>(BitmapFromImage(image));
+    return FinishOpaque(image);
 }
 
 } // namespace
@@ -119,14 +96,8 @@ void SetOpaqueExceptMagenta(TBitmap32& bmp) {
 TBitmap32Ptr DecodeSkinImage(const QByteArray& bytes, const QString& referenceName,
                              bool premultiplyPng) {
     switch (KindOf(referenceName)) {
-    case ImageKind::Bmp: {
-        if (!BmpHasAllRows(bytes)) return nullptr;
-        const QImage image = Decode(bytes, "bmp");
-        if (image.isNull()) return nullptr;
-        if (BmpBitCount(bytes) == 32)
-            return std::make_shared<TBitmap32>(BitmapFromImage(image));
-        return FinishOpaque(image);
-    }
+    case ImageKind::Bmp:
+        return DecodeBmp(bytes);
     case ImageKind::Jpeg:
         return FinishOpaque(Decode(bytes, "jpeg"));
     case ImageKind::Png: {
@@ -142,13 +113,7 @@ TBitmap32Ptr DecodeSkinImage(const QByteArray& bytes, const QString& referenceNa
     return nullptr;
 }
 
-TBitmap32Ptr DecodeMasterBitmap(const QByteArray& bytes) {
-    if (!BmpHasAllRows(bytes)) return nullptr;
-    const QImage image = Decode(bytes, "bmp");
-    if (image.isNull()) return nullptr;
-    if (BmpBitCount(bytes) == 32) return std::make_shared<TBitmap32>(BitmapFromImage(image));
-    return FinishOpaque(image);
-}
+TBitmap32Ptr DecodeMasterBitmap(const QByteArray& bytes) { return DecodeBmp(bytes); }
 
 int ComputeCornerType(const TsMaskData& md, const TBitmap32* source) {
     if (!source || md.R.IsEmpty()) return 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "OptionRanges.h"
 #include "OptionsReader.h"
 #include "OptionsText.h"
 #include "SkinColor.h"
@@ -65,8 +66,32 @@ TEST_F(OptionsReaderTest, IntegersFollowTheParentChainAndResolveSystemColours) {
     EXPECT_EQ(reader.ReadInt(Section("BUTTON"), "SYS", 0), SystemColor(COLOR_BTNFACE)); // own value kept
     EXPECT_EQ(reader.ReadInt(Section("CHILD"), "SYS", 0), ColorToRGB(SystemColor(COLOR_BTNFACE)));
     EXPECT_EQ(reader.ReadInt(Section("CHILD"), "NEG", 9), 9); // -1 everywhere gives the default
-    EXPECT_EQ(reader.ReadInt(Section("GRANDCHILD"), "GLOW", 0, 255), 255);
-    EXPECT_EQ(reader.ReadInt(Section("GRANDCHILD"), "GLOW", 0), 300);
+    EXPECT_EQ(reader.ReadInt(Section("GRANDCHILD"), "GLOW", 0), 255);  // limited to its range
+}
+
+TEST(OptionRanges, ValuesFromTheTextAreLimitedToTheirKeysRange) {
+    const TSkinOptions options = TSkinOptions::Parse(
+        "[GLOBALINFO]\nBRIGHTMIN=-500\nBORDERWIDTH=2147483647\nCOLOR=-2147483648\nLO_WIDTHL=-7\n"
+        "[BUTTON]\nSTATES=-2147483648\nTRANSPARENCY=1000\nHOTTRANSPARENCY=-5\nGSIZE=30000\n"
+        "IMAGEPERCENT=50\nCOLOR=2147483647\n"
+        "[CHILD]\nPARENTCLASS=BUTTON\n");
+    const TSkinOptionsReader reader(options);
+    const int button = options.IndexOfSection("BUTTON");
+    EXPECT_EQ(reader.ReadInt(button, "STATES", 3), 0);
+    EXPECT_EQ(reader.ReadInt(button, "TRANSPARENCY", 0), 100);
+    EXPECT_EQ(reader.ReadInt(button, "HOTTRANSPARENCY", 0), 0);
+    EXPECT_EQ(reader.ReadInt(options.IndexOfSection("CHILD"), "GSIZE", 0), 32);  // inherited, then limited
+    EXPECT_EQ(reader.ReadInt(button, "IMAGEPERCENT", 0), 50);
+    EXPECT_EQ(reader.ReadInt(button, "COLOR", 0), 2147483647);  // colours have no range
+    EXPECT_EQ(reader.ReadInt(button, "GLOW", 400), 400);         // a default is used as given
+    const int global = options.IndexOfSection("GLOBALINFO");
+    EXPECT_EQ(reader.ReadDirectInt(global, "BRIGHTMIN", 0), -100);
+    EXPECT_EQ(reader.ReadDirectInt(global, "BORDERWIDTH", 4), 255);
+    EXPECT_EQ(reader.ReadDirectInt(global, "COLOR", 0), -2147483647 - 1);
+    EXPECT_EQ(reader.ReadDirectInt(global, "LO_WIDTHL", 0), -1);
+    ASSERT_TRUE(OptionRangeOf("GSIZE").has_value());
+    EXPECT_EQ(OptionRangeOf("GSIZE")->Max, 32);
+    EXPECT_FALSE(OptionRangeOf("gsize").has_value());  // keys are compared as the text writes them
 }
 
 TEST_F(OptionsReaderTest, TextAndBooleanReads) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "RecordingDialogs.h"
 #include "SkinError.h"
 #include "SkinPackage.h"
@@ -113,6 +115,36 @@ TEST(SkinPackage, DeclaredSizeMustMatchTheStream) {
     forged[sizeField + 3] = char(0x7F); // about two gigabytes from a few compressed bytes
     TacSkinConvertor conv;
     EXPECT_THROW(ReadSkinPackage(conv, forged), ESkinError);
+}
+
+std::string ReadError(const QByteArray& package) {
+    TacSkinConvertor conv;
+    try {
+        ReadSkinPackage(conv, package);
+    } catch (const ESkinError& e) {
+        return e.Message().toStdString();
+    }
+    return "no error";
+}
+
+// Both checks come before anything is inflated: a zero size is named as such, and a declared size
+// the compressed bytes cannot hold is refused before its buffer is allocated.
+TEST(SkinPackage, ZeroAndImpossibleSizesAreRefusedBeforeInflating) {
+    const QByteArray package = WriteSkinPackage({{"A.bmp", "hello"}});
+    const qsizetype sizeField = 4 + 4 + 4 + 5;
+    QByteArray zero = package;
+    zero[sizeField] = 0;
+    EXPECT_EQ(ReadError(zero), "Skin package is corrupt: entry 0 (\"A.bmp\") declares a size of 0.");
+    QByteArray forged = package;
+    forged[sizeField + 2] = char(0x40);  // 4 MiB from 13 compressed bytes
+    EXPECT_EQ(ReadError(forged), "Skin package is corrupt: entry 0 (\"A.bmp\") declares 4194309 bytes, "
+                                 "more than its compressed data can hold.");
+    // A genuinely well compressed entry stays readable.
+    const QByteArray zeros(1 << 20, '\0');
+    TacSkinConvertor conv;
+    ASSERT_TRUE(ReadSkinPackage(conv, WriteSkinPackage({{"Z.bmp", zeros}})));
+    ASSERT_EQ(conv.Files.size(), 1u);
+    EXPECT_EQ(conv.Files[0].FileStream, zeros);
 }
 
 TEST(SkinPackage, HugeCountsAndNameLengthsAreTruncationErrors) {

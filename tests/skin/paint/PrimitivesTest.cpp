@@ -85,6 +85,22 @@ TEST(CopyAndStretch, CopyClipsAndStretchRepeatsOrDropsWithoutAveraging) {
     EXPECT_PIXEL(narrow, 0, 0, 1u);
 }
 
+// A source rectangle reaching past the image (a skin's rectangle may): target pixels that map
+// outside the image keep what they had, whether a column, a row or a same-width row copy.
+TEST(CopyAndStretch, StretchLeavesPixelsMappedOutsideTheSourceAlone) {
+    const TBitmap32 src = BitmapOf({{11, 12, 13}, {21, 22, 23}, {31, 32, 33}});
+    constexpr TPixel32 untouched = 0xA5A5A5A5u;
+    TBitmap32 columns(5, 1, untouched);  // columns -1..3 of row 1
+    StretchRect(columns, TRect{0, 0, 5, 1}, src, TRect{-1, 1, 4, 3});
+    EXPECT_TRUE(test::SameBitmap(columns, BitmapOf({{untouched, 21, 22, 23, untouched}})));
+    TBitmap32 rows(1, 5, untouched);  // rows -1..3 of column 1
+    StretchRect(rows, TRect{0, 0, 1, 5}, src, TRect{1, -1, 2, 4});
+    EXPECT_TRUE(test::SameBitmap(rows, BitmapOf({{untouched}, {12}, {22}, {32}, {untouched}})));
+    TBitmap32 sameWidth(4, 1, untouched);  // same width: the row copy must not run past the row
+    StretchRect(sameWidth, TRect{0, 0, 4, 1}, src, TRect{1, 1, 5, 2});
+    EXPECT_TRUE(test::SameBitmap(sameWidth, BitmapOf({{22, 23, untouched, untouched}})));
+}
+
 TEST(CopyAndStretch, SmoothShrinkAveragesTheCoveredArea) {
     const TBitmap32 src = BitmapOf({{0xFF000000u, 0xFF0000C8u, 0xFF000064u, 0xFF000064u}});
     TBitmap32 dst(2, 1, 0);
