@@ -1,6 +1,7 @@
 #include "SkinLint.h"
 
 #include "ImageNotation.h"
+#include "OptionRanges.h"
 #include "OptionsReader.h"
 #include "OptionsText.h"
 #include "SkinDialogs.h"
@@ -10,7 +11,9 @@
 
 #include <QSet>
 
+#include <algorithm>
 #include <map>
+#include <optional>
 
 namespace tornivex::skintool {
 namespace {
@@ -115,6 +118,10 @@ private:
                 CheckGradient(value, where);
                 continue;
             }
+            if (const std::optional<TOptionRange> range = OptionRangeOf(key)) {
+                CheckRange(*range, value, s != globalInfo_, where);
+                continue;
+            }
             try {
                 const TImageNotation n = ParseImageNotation(value.toUpper(), where);
                 if (n.Kind != TNotationKind::None) CheckNotation(n, where);
@@ -122,6 +129,16 @@ private:
                 Error(where, e.Message());
             }
         }
+    }
+
+    // The loader limits a value outside its key's range; -1 in a section means "the parent's".
+    void CheckRange(const TOptionRange& range, const QString& value, bool inherits, const QString& where) {
+        const std::optional<int> number = ParseSkinInteger(value);
+        if (!number || (inherits && *number == -1)) return;
+        if (*number < range.Min || *number > range.Max)
+            Warning(where, QStringLiteral("the value %1 is outside %2..%3; the program uses %4")
+                               .arg(*number).arg(range.Min).arg(range.Max)
+                               .arg(std::clamp(*number, range.Min, range.Max)));
     }
 
     void CheckGradient(const QString& value, const QString& where) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "OptionRanges.h"
 #include "OptionsReader.h"
 #include "OptionsText.h"
@@ -118,6 +120,26 @@ TEST(OptionsText, CommonSectionsOverrideAndExtend) {
     EXPECT_EQ(skin.Value("BUTTON", "COLOR"), "1");
     EXPECT_EQ(skin.Value("BUTTON", "GLOW"), "2");
     EXPECT_EQ(skin.IndexOfSection("NEWBTN"), 1);
+}
+
+} // namespace
+} // namespace tornivex
+
+namespace tornivex {
+namespace {
+
+// Every ranged key appears in the guide's table on a row with its range.
+TEST(OptionRanges, TheSkinsGuideListsEveryRange) {
+    QFile guide(QStringLiteral(TORNIVEX_SKINS_GUIDE));
+    ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(guide.readAll()).split(u'\n');
+    for (const TOptionRange* r = OptionRangesBegin(); r != OptionRangesEnd(); ++r) {
+        const QString key = QStringLiteral("`%1`").arg(QLatin1String(r->Key));
+        const QString range = QStringLiteral("| %1..%2 |").arg(r->Min).arg(r->Max);
+        bool listed = false;
+        for (const QString& line : lines) listed = listed || (line.contains(key) && line.contains(range));
+        EXPECT_TRUE(listed) << r->Key << " " << range.toStdString();
+    }
 }
 
 } // namespace

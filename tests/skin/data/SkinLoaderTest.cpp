@@ -78,7 +78,7 @@ TEST_F(SkinLoaderTest, InheritanceLimitsAndGradientRules) {
     EXPECT_EQ(child.Props[0].Color, 16773594); // COLOR=N/A falls back to [BUTTON]
     EXPECT_EQ(child.States, 3);
     EXPECT_EQ(child.GlowCount, 255);
-    EXPECT_EQ(child.OuterMode, 300);
+    EXPECT_EQ(child.OuterMode, 255);  // limited to its range like GLOW
     EXPECT_EQ(child.BorderIndex, Row(skin, "BUTTON").BorderIndex); // image rows via the parent
     EXPECT_EQ(Row(skin, "SYSCHILD").Props[0].Color, ColorToRGB(SystemColor(COLOR_BTNFACE)));
     EXPECT_EQ(Row(skin, "SYSBTN").Props[0].Color, SystemColor(COLOR_BTNFACE));
@@ -213,6 +213,22 @@ TEST_F(SkinLoaderTest, BrokenValuesAbortWithSectionAndKey) {
             EXPECT_TRUE(e.Message().contains(c.where)) << e.what();
         }
     }
+}
+
+// The free-length fields of an external image are limited to 16 bits, not wrapped.
+TEST_F(SkinLoaderTest, ExternalImageFieldsAreLimitedTo16Bits) {
+    const TLoadedSkin skin =
+        Load(testing::TestOptionsText("[WIDE]\nBORDERSMASK=!XB.PNG!70000!-70000!3!40000!-40000!99999!-99999!65537\n"));
+    const int index = skin.GetMaskIndex("WIDE", "BORDERSMASK");
+    ASSERT_GE(index, 0);
+    const TsMaskData& md = skin.ma[std::size_t(index)];
+    EXPECT_EQ(md.ImageCount, 32767);
+    EXPECT_EQ(md.MaskType, -32768);
+    EXPECT_EQ(md.WL, 32767);
+    EXPECT_EQ(md.WT, -32768);
+    EXPECT_EQ(md.WR, 32767);
+    EXPECT_EQ(md.WB, -32768);
+    EXPECT_EQ(md.DrawMode, 32767);
 }
 
 TEST_F(SkinLoaderTest, UndecodableReferencedImageAbortsMissingOneMakesNoRow) {

@@ -70,6 +70,29 @@ TEST(CheckCommand, ReportsEveryPlantedProblemWithSectionAndKey) {
     EXPECT_TRUE(o.contains("error: the program cannot load this skin: ")) << qPrintable(o);
 }
 
+TEST(CheckCommand, WarnsOfEveryValueOutsideItsRangeWithTheValueUsed) {
+    QTemporaryDir dir;
+    const QString skin = dir.filePath("Hostile");
+    PlantInOptions(skin, {
+        {"[BUTTON]\r\nSTATES=3", "[BUTTON]\r\nSTATES=-2147483648\r\nGSIZE=30000\r\nTRANSPARENCY=1000\r\n"
+                                 "HOTTRANSPARENCY=-1"},
+        {"TITLEHEIGHT=26", "TITLEHEIGHT=-5"},
+    });
+    const auto run = RunTool({"check", skin});
+    EXPECT_EQ(run.Code, 0) << qPrintable(run.Out);  // limited values are warnings: the skin loads
+    const QString& o = run.Out;
+    EXPECT_TRUE(o.contains("warning: [BUTTON] STATES: the value -2147483648 is outside 0..255; the program "
+                           "uses 0\n")) << qPrintable(o);
+    EXPECT_TRUE(o.contains("warning: [BUTTON] GSIZE: the value 30000 is outside 0..32; the program uses 32\n"))
+        << qPrintable(o);
+    EXPECT_TRUE(o.contains("warning: [BUTTON] TRANSPARENCY: the value 1000 is outside 0..100; the program "
+                           "uses 100\n")) << qPrintable(o);
+    EXPECT_TRUE(o.contains("warning: [GLOBALINFO] TITLEHEIGHT: the value -5 is outside 0..255; the program "
+                           "uses 0\n")) << qPrintable(o);
+    EXPECT_FALSE(o.contains("HOTTRANSPARENCY")) << qPrintable(o);  // -1 in a section: the parent's value
+    EXPECT_TRUE(o.endsWith(": 0 errors, 4 warnings\n")) << qPrintable(o);
+}
+
 TEST(CheckCommand, WarnsOfKeyPixelsTheMaskCallsOpaque) {
     QTemporaryDir dir;
     const QString skin = dir.filePath("Keyed");

@@ -79,6 +79,21 @@ TEST(SkinTool, InfoShowsEntriesWithTheirFormats) {
     EXPECT_TRUE(run.Out.contains("8-bit RGBA"));
 }
 
+TEST(SkinTool, InfoNamesWhatIsWrongWithAForgedImageHeader) {
+    QTemporaryDir dir;
+    const QString unpacked = dir.filePath("alu");
+    ASSERT_EQ(RunTool({"unpack", "Aluminium (internal)", unpacked}).Code, 0);
+    QByteArray master = ReadAll(unpacked + "/Master.bmp");
+    ASSERT_GE(master.size(), 54);
+    // An info header whose height is the most negative 32-bit number.
+    const char forged[] = {40, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, char(0x80), 1, 0, 24, 0};
+    master.replace(14, 12, QByteArray(forged, sizeof forged));
+    WriteAll(unpacked + "/Master.bmp", master);
+    const auto run = RunTool({"info", unpacked});
+    ASSERT_EQ(run.Code, 0) << qPrintable(run.Err);
+    EXPECT_TRUE(run.Out.contains("broken BMP: the height 2147483648 is outside 1..16384")) << qPrintable(run.Out);
+}
+
 TEST(SkinTool, UnknownSkinIsNamedInTheMessage) {
     const auto run = RunTool({"info", "Marble (internal)"});
     EXPECT_EQ(run.Code, 1);
