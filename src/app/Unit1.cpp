@@ -160,7 +160,7 @@ void TForm1::CreateSkinManager() {
     // Only the platform's push button is named for the child adapter; every other list is blank.
     for (QStringList& list : sSkinManager1->ThirdParty.Lists) list = QStringList{QStringLiteral(" ")};
     sSkinManager1->ThirdParty.ThirdButtons() = QStringList{QStringLiteral("TButton")};
-    sSkinManager1->SetSkinDirectory(QStringLiteral("c:\\Skins"));
+    // External skins come from the manager's default folder, "skins" in the user's data folder.
     // Setting the name loads the skin at once; a failure shows its own box and keeps the
     // window usable without a skin.
     sSkinManager1->SetSkinName(QStringLiteral("Aluminium (internal)"));

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "MakerInfo.h"
@@ -205,7 +206,8 @@ TEST_F(MainWindowTest, SkinManagerHoldsBothSkinsWithAluminiumLoaded) {
     EXPECT_EQ(manager->InternalSkins()[0].Name, "Topaz (internal)");
     EXPECT_EQ(manager->InternalSkins()[1].Name, "Aluminium (internal)");
     EXPECT_EQ(manager->SkinName(), "Aluminium (internal)");
-    EXPECT_EQ(manager->SkinDirectory(), "c:\\Skins");
+    EXPECT_EQ(manager->SkinDirectory(),  // the user's data folder, never the working directory
+              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/skins");
     EXPECT_TRUE(manager->Active());
     EXPECT_FALSE(manager->IsLoading());
     EXPECT_EQ(manager->SkinInfo(), "8");

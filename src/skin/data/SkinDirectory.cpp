@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 namespace tornivex {
 namespace {
@@ -19,6 +20,11 @@ QString ParentOf(const QString& dir) {
 }
 
 } // namespace
+
+QString DefaultSkinDirectory() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/skins");
+}
 
 QString StripAszSuffix(const QString& name) {
     if (name.size() > 4 && name.endsWith(QLatin1String(".asz"), Qt::CaseInsensitive)) return name.left(name.size() - 4);

@@ -4,8 +4,10 @@
 
 namespace tornivex {
 
-// The default skin directory of the manager.
-inline constexpr char DefaultSkinDirectory[] = "c:\\Skins";
+// The default skin directory of the manager: "skins" in the user's data folder of this program
+// (QStandardPaths::AppDataLocation), so it never depends on the working directory. Empty when
+// the platform names no such folder.
+QString DefaultSkinDirectory();
 
 // Removes a trailing ".asz" (any letter case) from names longer than four characters.
 QString StripAszSuffix(const QString& name);

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "ImageNotation.h"
+#include "SkinDirectory.h"
 #include "SkinError.h"
 #include "SkinImages.h"
 
@@ -33,18 +34,35 @@ QByteArray WithoutBlanks(const QString& text) {
     return lines.join(u'\n').toLatin1();
 }
 
-// The file a skin references: absolute when it contains ":" or starts with "/", else beside the
-// skin. Names are written in capitals; on case-sensitive file systems the directory is searched
-// for the same name in any letter case. Empty when there is no such file.
-QString ResolveSkinFile(const QString& skinPath, const QString& name) {
-    const bool absolute = name.contains(u':') || name.startsWith(u'/');
-    const QString path = absolute ? name : skinPath + name;
-    if (QFileInfo::exists(path)) return path;
-    const QFileInfo info(path);
-    const QStringList matches = info.dir().entryList(QDir::Files);
-    for (const QString& entry : matches)
-        if (entry.compare(info.fileName(), Qt::CaseInsensitive) == 0) return info.dir().filePath(entry);
-    return {};
+// The file a skin names, inside the skin's own folder only: names are relative ("\\" counts as
+// "/"), no part of them is "..", and a link may not lead out of the folder either, so a skin can
+// read no other file on disk. Names are written in capitals; on case-sensitive file systems the
+// folder is searched for the same name in any letter case. Empty when there is no such file;
+// ESkinError naming `where` for a name that leaves the folder.
+QString ResolveSkinFile(const QString& skinPath, const QString& name, const QString& where) {
+    QString relative = name;
+    relative.replace(u'\\', u'/');
+    const bool leaves = relative.isEmpty() || relative.startsWith(u'/') || relative.contains(u':') ||
+                        relative.split(u'/').contains(QStringLiteral(".."));
+    const auto refuse = [&] {
+        return ESkinError(QStringLiteral("The file name \"%1\" of %2 leaves the skin's folder; a skin "
+                                         "reads only files inside its own folder.")
+                              .arg(name, where));
+    };
+    if (leaves) throw refuse();
+    QString path = skinPath + relative;
+    if (!QFileInfo::exists(path)) {
+        path.clear();
+        const QFileInfo info(skinPath + relative);
+        const QStringList matches = info.dir().entryList(QDir::Files);
+        for (const QString& entry : matches)
+            if (entry.compare(info.fileName(), Qt::CaseInsensitive) == 0) path = info.dir().filePath(entry);
+        if (path.isEmpty()) return {};
+    }
+    const QString folder = QFileInfo(skinPath).canonicalFilePath();
+    const QString file = QFileInfo(path).canonicalFilePath();
+    if (folder.isEmpty() || !file.startsWith(WithTrailingSeparator(folder))) throw refuse();
+    return path;
 }
 
 } // namespace
@@ -77,7 +95,7 @@ TLoadedSkin TSkinLoader::Load() {
     return std::move(skin_);
 }
 
-std::optional<QByteArray> TSkinLoader::ReadImageBytes(const QString& upperName) const {
+std::optional<QByteArray> TSkinLoader::ReadImageBytes(const QString& upperName, const QString& where) const {
     if (source_.Convertor) {
         const auto& files = source_.Convertor->Files;
         const std::size_t count = std::min<std::size_t>(files.size(), std::size_t(source_.Convertor->ImageCount));
@@ -87,7 +105,7 @@ std::optional<QByteArray> TSkinLoader::ReadImageBytes(const QString& upperName) 
     // Files beside the skin exist only for external skins; an internal skin never reads the
     // working directory.
     if (source_.SkinPath.isEmpty()) return std::nullopt;
-    const QString path = ResolveSkinFile(source_.SkinPath, upperName);
+    const QString path = ResolveSkinFile(source_.SkinPath, upperName, where);
     if (path.isEmpty()) return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -98,7 +116,7 @@ std::optional<QByteArray> TSkinLoader::ReadImageBytes(const QString& upperName) 
 TBitmap32Ptr TSkinLoader::FindImage(const QString& referenceName, int maskType, const QString& where) {
     for (const TacExtFileData& loaded : skin_.ExtArray)
         if (loaded.FileName == referenceName) return loaded.Bmp;
-    const std::optional<QByteArray> bytes = ReadImageBytes(referenceName.toUpper());
+    const std::optional<QByteArray> bytes = ReadImageBytes(referenceName.toUpper(), where);
     if (!bytes) return nullptr;
     const bool premultiply = settings_.Brightness <= 0 && skin_.CommonSkinData.Version > 7.45;
     TBitmap32Ptr bmp = DecodeSkinImage(*bytes, referenceName, premultiply);
@@ -121,8 +139,9 @@ void TSkinLoader::LoadMasterBitmap() {
                 break;
             }
     } else if (!source_.SkinPath.isEmpty()) {
-        QFile file(ResolveSkinFile(source_.SkinPath, name));
-        if (file.exists() && file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+        const QString path = ResolveSkinFile(source_.SkinPath, name, Where(GlobalInfo, QStringLiteral("MASTERBITMAP")));
+        QFile file(path);
+        if (!path.isEmpty() && file.open(QIODevice::ReadOnly)) bytes = file.readAll();
     }
     if (!bytes) return;
     skin_.MasterBitmap = DecodeMasterBitmap(*bytes);
@@ -223,8 +242,9 @@ void TSkinLoader::AddCommonSectionBitmaps() {
     for (const QString& key : s.Keys) {
         const QString value = s.Values.value(key, QStringLiteral("-")).toUpper();
         if (!value.contains(QLatin1String(".BMP"))) continue;
-        QFile file(ResolveSkinFile(source_.SkinPath, value));
-        if (!file.exists() || !file.open(QIODevice::ReadOnly)) continue;
+        const QString path = ResolveSkinFile(source_.SkinPath, value, Where(GlobalInfo, key));
+        QFile file(path);
+        if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) continue;
         TBitmap32Ptr bmp = DecodeMasterBitmap(file.readAll());
         if (!bmp || bmp->Width() == 0) continue;
         TsMaskData md;

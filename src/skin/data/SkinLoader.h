@@ -42,7 +42,7 @@ public:
 private:
     // Images
     TBitmap32Ptr FindImage(const QString& referenceName, int maskType, const QString& where);
-    std::optional<QByteArray> ReadImageBytes(const QString& upperName) const;
+    std::optional<QByteArray> ReadImageBytes(const QString& upperName, const QString& where) const;
     void LoadMasterBitmap();
     void AddImageRow(int section, const QString& key, const QString& value);
     void AddCommonSectionBitmaps();

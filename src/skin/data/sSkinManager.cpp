@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "FormLock.h"
 #include "SkinCommand.h"
 #include "SkinDirectory.h"
 #include "SkinEngine.h"
@@ -21,7 +22,7 @@ TsSkinManager::TsSkinManager(QObject* owner) : QObject(owner) {
     InitConstantIndexes(skin_, false); // Sections all -1 until a skin is loaded
     if (!DefaultManager()) SetDefaultManager(this);
     ThirdParty.ApplyDefaultsToEmpty();
-    skinDirectory_ = QString::fromLatin1(DefaultSkinDirectory);
+    skinDirectory_ = DefaultSkinDirectory();
 }
 
 TsSkinManager::~TsSkinManager() {
@@ -34,7 +35,7 @@ TsSkinManager::~TsSkinManager() {
 
 void TsSkinManager::Loaded() {
     componentLoading_ = false;
-    if (skinDirectory_.isEmpty()) skinDirectory_ = QString::fromLatin1(DefaultSkinDirectory);
+    if (skinDirectory_.isEmpty()) skinDirectory_ = DefaultSkinDirectory();
     if (MenuSupport.IcoLineSkin.isEmpty()) MenuSupport.IcoLineSkin = QStringLiteral("ICOLINE");
     ThirdParty.ApplyDefaultsToEmpty();
     if (active_ && !skinName_.isEmpty()) BroadcastNewSkin(false);
@@ -157,15 +158,17 @@ void TsSkinManager::BroadcastSkinCommand(int command, std::intptr_t lparam) {
 
 void TsSkinManager::BroadcastNewSkin(bool repaint) {
     if (componentLoading_) return;
-    ISkinManagerHost* host = SkinManagerHost();
-    if (repaint && host) host->LockForms(*this);
+    TFormLock lock(*this, repaint);
     skin_.CommonSkinData.Active = false;
-    SetSkinApplying(true);
-    InitConstantIndexes(skin_, extendedBorders_);
-    BroadcastSkinCommand(scSetNewSkin, AsLParam(this));
-    SetSkinApplying(false);
+    {
+        TSkinApplyingScope applying;
+        InitConstantIndexes(skin_, extendedBorders_);
+        BroadcastSkinCommand(scSetNewSkin, AsLParam(this));
+    }
     skin_.CommonSkinData.Active = true;
-    if (repaint) RepaintForms(false);
+    if (!repaint) return;
+    lock.HandOver();  // the repaint below unlocks
+    RepaintForms(false);
 }
 
 void TsSkinManager::BroadcastSkinRemoval() {
@@ -186,10 +189,11 @@ void TsSkinManager::RepaintForms(bool doLockForms) {
         BroadcastSkinCommand(scRefresh, AsLParam(this));
         return;
     }
-    if (doLockForms && host) host->LockForms(*this);
+    // Unlocks the forms locked here or by the caller, even when a receiver throws.
+    TFormLock lock(*this, doLockForms, true);
     BroadcastSkinCommand(scRefresh, AsLParam(this));
     if (host) {
-        host->UnlockForms(*this, AnimEffects.SkinChanging.Active && !noAutoUpdate_);
+        lock.Unlock(AnimEffects.SkinChanging.Active && !noAutoUpdate_);
         host->RedrawDialogs(*this);
     }
 }

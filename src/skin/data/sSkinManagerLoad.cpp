@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <exception>
+#include <new>
+
 #include "SkinDialogs.h"
 #include "SkinDirectory.h"
 #include "SkinEngine.h"
@@ -38,6 +41,15 @@ private:
     bool sysColors_;
 };
 
+// Marks the engine as loading for one load; whatever ends the load, the mark is taken down.
+class SkinLoadingScope {
+public:
+    SkinLoadingScope() { SetSkinLoading(true); }
+    ~SkinLoadingScope() { SetSkinLoading(false); }
+    SkinLoadingScope(const SkinLoadingScope&) = delete;
+    SkinLoadingScope& operator=(const SkinLoadingScope&) = delete;
+};
+
 QString PackageFileOf(const QString& fullSkinDir, const QString& name) {
     return fullSkinDir + name + QStringLiteral(".asz");
 }
@@ -51,22 +63,33 @@ void TsSkinManager::SetSkinName(const QString& value) {
     skinName_ = value;
     if (!active_) return;
     emit OnBeforeChange(this);
-    SetSkinLoading(true);
-    skin_.CommonSkinData.Active = false;
-    try {
-        LoadNamedSkin();
-    } catch (const ESkinError& error) {
-        skinName_ = oldName;
-        SkinDialogs().ShowError(error.Message(), QStringLiteral("Error"));
+    {
+        SkinLoadingScope loading;
+        skin_.CommonSkinData.Active = false;
+        // The new tables replace the old ones only after a complete load, so any failure, a skin
+        // error or another (memory, say), keeps the previous skin and names the cause.
+        QString failure;
+        try {
+            LoadNamedSkin();
+        } catch (const ESkinError& error) {
+            failure = error.Message();
+        } catch (const std::bad_alloc&) {
+            failure = QStringLiteral("There is not enough memory to load the skin \"%1\".").arg(value);
+        } catch (const std::exception& error) {
+            failure = QStringLiteral("The skin \"%1\" cannot be loaded: %2").arg(value, QString::fromLocal8Bit(error.what()));
+        }
+        if (!failure.isNull()) {
+            skinName_ = oldName;
+            SkinDialogs().ShowError(failure, QStringLiteral("Error"));
+        }
+        if (active_) {
+            if (!noAutoUpdate_) BroadcastNewSkin(true);
+            if (!componentLoading_) emit OnActivate(this);
+        } else {
+            BroadcastSkinRemoval();
+            emit OnActivate(this);
+        }
     }
-    if (active_) {
-        if (!noAutoUpdate_) BroadcastNewSkin(true);
-        if (!componentLoading_) emit OnActivate(this);
-    } else {
-        BroadcastSkinRemoval();
-        emit OnActivate(this);
-    }
-    SetSkinLoading(false);
     emit OnAfterChange(this);
 }
 
@@ -79,7 +102,6 @@ void TsSkinManager::LoadNamedSkin() {
 
 void TsSkinManager::ReloadSkin() {
     if (!active_) return;
-    SetSkinLoading(true);
     const QString directory = FullSkinDir() + skinName_ + u'/';
     const QString optionsFile = directory + QStringLiteral("Options.dat");
     if (!skinName_.isEmpty() && QFileInfo(optionsFile).isFile()) {

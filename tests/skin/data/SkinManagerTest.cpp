@@ -71,7 +71,7 @@ protected:
 
 TEST_F(SkinManagerTest, ValuesAfterConstruction) {
     EXPECT_TRUE(manager.Active());
-    EXPECT_EQ(manager.SkinDirectory(), "c:\\Skins");
+    EXPECT_EQ(manager.SkinDirectory(), DefaultSkinDirectory());
     EXPECT_EQ(manager.SkinInfo(), "N/A");
     EXPECT_EQ(TsSkinManager::Version(), "10.15");
     EXPECT_TRUE(manager.IsDefault());
