@@ -5,6 +5,7 @@
 #include "skin/paint/Decorations.h"
 #include "skin/paint/ElementPaint.h"
 #include "skin/paint/ElementText.h"
+#include "skin/paint/FormFrame.h"
 #include "skin/paint/TextGlow.h"
 #include "skin/paint/sCommonData.h"
 
@@ -79,6 +80,32 @@ void BM_PaintForm541x206(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintForm541x206);
+
+// The main window's whole picture as its provider builds it: form section, title strip, caption,
+// the saved strip behind the close button and the button.
+void BM_PaintAll541x206(benchmark::State& state) {
+    TsCommonData formData;
+    formData.FSkinManager = &ActiveSkin();
+    formData.SkinIndex = ActiveSkin().GetSkinIndex(QStringLiteral("FORM"));
+    formData.Texture = ActiveSkin().GetTextureIndex(formData.SkinIndex, QStringLiteral("PATTERN"));
+    formData.HotTexture = ActiveSkin().GetTextureIndex(formData.SkinIndex, QStringLiteral("HOTPATTERN"));
+    TFormFrameInput frame;
+    frame.Width = 541;
+    frame.Height = 206;
+    TFormPicture picture;
+    picture.TitleIndex = ActiveSkin().GetSkinIndex(QStringLiteral("FORMTITLE"));
+    picture.FormActive = int(state.range(0));
+    picture.Caption = QStringLiteral("4th Axis Tornivex");
+    picture.CaptionFont = CaptionFont();
+    picture.CaptionFont.setBold(true);
+    TFormTitleLayout layout;
+    TBitmap32 cache, temp;
+    for (auto _ : state) {
+        PaintAll(formData, frame, picture, layout, cache, temp);
+        benchmark::DoNotOptimize(cache.Pixels().data());
+    }
+}
+BENCHMARK(BM_PaintAll541x206)->Arg(1)->Arg(0);
 
 // "Calculate" in the hot set of [BUTTON]: glow of size 2, then the text.
 void BM_CaptionWithGlow(benchmark::State& state) {
