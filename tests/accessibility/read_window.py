@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""Reads the running program's main window through the desktop accessibility bus, as a screen
-reader does: the window, its labels and result lines, the four input fields and the title
-strip's close button. Presses "Calculate" and reads the result lines again, then presses the
-close button. Prints what it found; exits non-zero when something a user needs is missing."""
+"""Reads the running program's windows through the desktop accessibility bus, as a screen reader
+does: the main window, its labels and result lines, the four input fields and the title strip's
+close button. Presses "Calculate" and reads the result lines again; opens "About" and reads the
+dialog and its copyright line, closes it by its title strip's close button, then presses the main
+window's close button. Prints what it found; exits non-zero when something a user needs is
+missing."""
 import sys
 import time
 
@@ -16,17 +18,18 @@ def fail(message):
     sys.exit(1)
 
 
-def find_window():
+def find_window(title=TITLE):
     for _ in range(100):
         desktop = pyatspi.Registry.getDesktop(0)
         for app in desktop:
             if app is None:
                 continue
             for window in app:
-                if window is not None and window.name == TITLE:
+                if window is not None and window.name == title and window.getState().contains(
+                        pyatspi.STATE_SHOWING):
                     return window
         time.sleep(0.1)
-    fail("no window named '%s' on the accessibility bus" % TITLE)
+    fail("no window named '%s' on the accessibility bus" % title)
 
 
 def walk(node):
@@ -87,6 +90,25 @@ for _ in range(50):
 print("result lines: %s" % lines)
 if len(lines) != 5 or not any("222.222222222222 units" in line for line in lines):
     fail("the five result lines are not readable after 'Calculate': %s" % lines)
+
+press(buttons["About"])
+about = find_window("About")
+if about.getRoleName() != "dialog":
+    fail("the About window reads as '%s', not a dialog" % about.getRoleName())
+about_labels = label_names(about)
+print("about: %s (%s), labels %s" % (about.name, about.getRoleName(), about_labels))
+if not any(name.startswith("Copyright") for name in about_labels):
+    fail("the copyright line is not readable: %s" % about_labels)
+about_buttons = [n for n in nodes(about, pyatspi.ROLE_PUSH_BUTTON) if n.name == "Close"]
+if len(about_buttons) != 2:
+    fail("the About dialog should offer its own Close and the title strip's close button")
+press(about_buttons[-1])  # the title strip's button comes last
+for _ in range(50):
+    if not about.getState().contains(pyatspi.STATE_SHOWING):
+        break
+    time.sleep(0.1)
+else:
+    fail("the About dialog's close button did not end the dialog")
 
 press(buttons["Close"])
 print("accessibility test: read the window, its labels, result lines and fields; pressed Close")
