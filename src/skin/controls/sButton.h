@@ -1,4 +1,5 @@
 #pragma once
+// The program's push button (`TsButton`), a platform push button the skin engine takes over.
 #include <QPushButton>
 
 namespace tornivex {

@@ -40,8 +40,14 @@ private:
     QHash<QString, int> firstSection_;
 };
 
-// Integer notation of the options text: optional sign, decimal digits, or "0x"/"0X" and hex
-// digits (a hex value of 32 bits wraps to the signed range, as colour values need).
+// Integer notation of the options text: optional sign, then decimal digits in the 32-bit range or
+// "0x"/"0X" and at most 8 significant hex digits taken as a 32-bit pattern (so colour values
+// 0xFF0000nn read as the negative system colours). Answers nothing for anything else. It is
+// deliberately stricter than the number text's ParseInteger, which the calculation uses, and
+// differs from it in exactly these points: no blank anywhere (ParseInteger allows leading
+// spaces), "0x"/"0X" is the only hex marker (ParseInteger also takes "$", "x" and "X"), and
+// "-0x80000000" is refused (ParseInteger reads -2147483648); a failure is an absent value here
+// and an EConvertError there.
 std::optional<int> ParseSkinInteger(QStringView text);
 
 } // namespace tornivex

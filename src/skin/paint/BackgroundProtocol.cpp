@@ -10,7 +10,6 @@
 #include "skin/data/LoadedSkin.h"
 #include "skin/data/SkinCommand.h"
 #include "skin/data/SkinPalette.h"
-#include "skin/data/sSkinManager.h"
 
 #include <QObject>
 

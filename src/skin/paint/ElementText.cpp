@@ -9,7 +9,6 @@
 #include "platform/text/DrawText.h"
 #include "skin/data/LoadedSkin.h"
 #include "skin/data/SkinCommand.h"
-#include "skin/data/sSkinManager.h"
 
 #include <QImage>
 #include <QObject>

@@ -1,5 +1,7 @@
 #pragma once
-// The one place painting reaches into the skin manager: its loaded tables.
+// How painting reaches a skin manager's loaded tables. Painting code reads a manager only through
+// these two functions; the one other reader is the control state object (`TsCommonData`), which
+// asks its manager whether it is active and skinned.
 
 namespace tornivex {
 class TsSkinManager;

@@ -12,7 +12,6 @@
 #include "platform/text/TextFormat.h"
 #include "skin/data/LoadedSkin.h"
 #include "skin/data/SkinPalette.h"
-#include "skin/data/sSkinManager.h"
 
 namespace tornivex::paint {
 namespace {

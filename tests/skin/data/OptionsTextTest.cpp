@@ -44,7 +44,10 @@ TEST(OptionsText, IntegerNotation) {
     EXPECT_EQ(ParseSkinInteger(u"0X1f"), 31);
     EXPECT_EQ(ParseSkinInteger(u"2147483647"), 2147483647);
     EXPECT_EQ(ParseSkinInteger(u"-2147483648"), -2147483647 - 1);
-    for (const char16_t* bad : {u"", u"-", u"N/A", u"12a", u"0x", u"2147483648", u"0x100000000", u" 1", u"1.5"})
+    EXPECT_EQ(ParseSkinInteger(u"-0x1"), -1);
+    // Where the options text is stricter than the number text's ParseInteger.
+    for (const char16_t* bad : {u"", u"-", u"N/A", u"12a", u"0x", u"2147483648", u"0x100000000", u" 1", u"1.5",
+                                u"$A", u"xA", u"-0x80000000"})
         EXPECT_EQ(ParseSkinInteger(bad), std::nullopt) << QString::fromUtf16(bad).toStdString();
 }
 
