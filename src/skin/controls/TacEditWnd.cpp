@@ -54,6 +54,8 @@ void TacEditWnd::PrepareCache() {
     options.Offset = TPoint{CtrlHandle->x(), CtrlHandle->y()};
     options.Rect = paint::BoundsOf(*cache);
     paint::PaintElement(*SkinData, *cache, options);
+    if (!CtrlHandle->isEnabled() && DisabledKind != 0)
+        paint::ApplyDisabledLook(*cache, DisabledKind, ColorToRGB(query.Color), options.Offset, options.Background);
     SkinData->FBGChanged = false;
 }
 

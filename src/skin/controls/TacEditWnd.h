@@ -5,6 +5,8 @@
 
 #include "TacScrollWnd.h"
 
+#include "skin/paint/Decorations.h"
+
 namespace tornivex {
 
 class TacEditWnd : public TacScrollWnd {
@@ -17,6 +19,7 @@ public:
     bool SingleLineEdit = false;
     bool DlgMode = false;
     bool ParamsChanged = false;
+    paint::TsDisabledKind DisabledKind = paint::dkBlended;  // the frame's look while disabled
 
     // Colours from the section for the control's current state.
     void SetSkinParams();

@@ -55,6 +55,7 @@ void TsMemo::ResolveSection() {
 void TsMemo::UpdateSubclass() {
     if (Skinned() && !skinData_.Loading) {
         if (!listSW_) listSW_ = std::make_unique<TacEditWnd>(this, &skinData_);
+        listSW_->DisabledKind = DisabledKind;
     } else {
         listSW_.reset();
     }

@@ -190,7 +190,10 @@ TEST_F(MemoTest, FocusMarksTheFrameStaleAndADisabledMemoHasADisabledBar) {
     EXPECT_FALSE(memo->SkinData()->FBGChanged);
 
     const QImage enabled = Bar()->grab().toImage();
+    const TPixel32 edge = memo->SkinData()->FCacheBmp->Pixel(0, 30);
     memo->setEnabled(false);
+    Grab();
+    EXPECT_NE(memo->SkinData()->FCacheBmp->Pixel(0, 30), edge);  // the frame is blended too
     EXPECT_FALSE(Bar()->ArrowsEnabled());
     const QImage disabled = Bar()->grab().toImage();
     EXPECT_NE(enabled, disabled);
