@@ -1,6 +1,7 @@
 #include "CalcRun.h"
 
 #include <array>
+#include <cctype>
 #include <optional>
 
 #include "CalcFields.h"
@@ -29,6 +30,8 @@ constexpr const char* kUsage =
     "when the window would have shown an error while the values were entered; 2 when a field\n"
     "refuses its value or the arguments are wrong.\n"
     "\n"
+    "Options: --help shows this text, --version the version.\n"
+    "\n"
     "Example: tornivex-calc 1.8 10 40 1\n";
 
 // The result lines in window order; unset ones were not updated.
@@ -46,6 +49,13 @@ private:
     std::array<std::optional<std::u16string>, 5> lines_;
 };
 
+// An option is "-" or "--" followed by a letter; "-3" and "-.5" are values (which the fields
+// refuse with their own message).
+bool IsOptionWord(const std::string& word) {
+    const std::size_t at = word.rfind("--", 0) == 0 ? 2 : word.rfind('-', 0) == 0 ? 1 : 0;
+    return at > 0 && word.size() > at && std::isalpha(static_cast<unsigned char>(word[at]));
+}
+
 }  // namespace
 
 int RunCalculator(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -53,6 +63,15 @@ int RunCalculator(const std::vector<std::string>& args, std::ostream& out, std::
         out << kUsage;
         return kSuccess;
     }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "tornivex-calc " << TORNIVEX_VERSION << "\n";
+        return kSuccess;
+    }
+    for (const std::string& word : args)
+        if (IsOptionWord(word)) {
+            err << "tornivex-calc: unknown option \"" << word << "\" (tornivex-calc --help shows the usage)\n";
+            return kUsageError;
+        }
     if (args.size() != 4) {
         err << "tornivex-calc: expected 4 values, got " << args.size() << "\n\n" << kUsage;
         return kUsageError;

@@ -4,11 +4,8 @@
 
 namespace tornivex::skintool {
 
-int RunCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.size() != 1) {
-        err << "usage: tornivex-skin check SKIN\n";
-        return ExitUsage;
-    }
+int RunCheckCommand(const QStringList& args, QTextStream& out, QTextStream&) {
+    ExpectArguments(args, 1, 1, "one SKIN");
     const OpenedSkin skin = OpenSkin(args[0]);
     int errors = 0, warnings = 0;
     for (const SkinProblem& p : CheckSkin(skin)) {

@@ -16,11 +16,8 @@ void PrintGlobal(const TSkinOptions& options, QTextStream& out) {
 
 } // namespace
 
-int RunInfoCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.size() != 1) {
-        err << "usage: tornivex-skin info SKIN\n";
-        return ExitUsage;
-    }
+int RunInfoCommand(const QStringList& args, QTextStream& out, QTextStream&) {
+    ExpectArguments(args, 1, 1, "one SKIN");
     const OpenedSkin skin = OpenSkin(args[0]);
     const TSkinOptions options = TSkinOptions::Parse(OptionsEntry(skin).Data);
     out << "Name:         " << skin.Name << "\n"

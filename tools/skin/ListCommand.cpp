@@ -5,11 +5,8 @@
 
 namespace tornivex::skintool {
 
-int RunListCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (!args.isEmpty()) {
-        err << ToolCommands()[0].Usage;
-        return ExitUsage;
-    }
+int RunListCommand(const QStringList& args, QTextStream& out, QTextStream&) {
+    ExpectArguments(args, 0, 0, "no arguments");
     for (const InternalSkinPackage& skin : InternalSkinPackages())
         out << skin.Name.leftJustified(24) << QString::number(skin.Data.size()).rightJustified(8)
             << " bytes\n";

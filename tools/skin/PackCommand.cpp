@@ -1,5 +1,6 @@
 #include "SkinSource.h"
 #include "ToolCommands.h"
+#include "ToolFiles.h"
 
 #include "SkinPackage.h"
 
@@ -18,11 +19,8 @@ QByteArray ReadEntryFile(const QDir& dir, const QString& name) {
 
 } // namespace
 
-int RunPackCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.size() < 2) {
-        err << "usage: tornivex-skin pack DIR OUT.asz [IMAGE...]\n";
-        return ExitUsage;
-    }
+int RunPackCommand(const QStringList& args, QTextStream& out, QTextStream&) {
+    ExpectArguments(args, 2, -1, "a DIR and an OUT.asz, then IMAGE names");
     const OpenedSkin skin = OpenSkin(args[0]);
     if (skin.Kind != SkinKind::Directory)
         throw ToolError(QStringLiteral("\"%1\" is not a skin directory").arg(args[0]));
@@ -39,9 +37,7 @@ int RunPackCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
         }
     }
     const QByteArray package = WriteSkinPackage(entries);
-    QFile file(args[1]);
-    if (!file.open(QIODevice::WriteOnly) || file.write(package) != package.size())
-        throw ToolError(QStringLiteral("cannot write \"%1\"").arg(args[1]));
+    WriteWholeFile(args[1], package);
     out << "packed " << entries.size() << " entries into " << args[1] << " (" << package.size()
         << " bytes)\n";
     return ExitDone;

@@ -1,15 +1,17 @@
-#include "RenderCommand.h"
-
-#include "InternalSkins.h"
+// `tornivex-skin render`: paints one section of a skin into a PNG so that skin authors can look at
+// every element. The skin is opened like every other command's SKIN argument (SkinSource.h) and
+// loaded by a skin manager as the program loads it.
+#include "SkinDialogs.h"
+#include "SkinSource.h"
+#include "ToolCommands.h"
+#include "ToolFiles.h"
 #include "platform/Fonts.h"
 #include "skin/paint/SectionPreview.h"
 
 #include "skin/data/SkinColor.h"
 #include "skin/data/sSkinManager.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QRegularExpression>
 
 #include <optional>
@@ -17,14 +19,7 @@
 namespace tornivex::skintool {
 namespace {
 
-constexpr int ExitDone = 0, ExitFailed = 1, ExitUsage = 2;
-
-const char* const Usage =
-    "usage: tornivex-skin render SKIN SECTION [--state N] [--size WxH]\n"
-    "       [--over COLOR | --over-section NAME] [--text CAPTION] [--glyph NAME] -o OUT.png\n"
-    "  SKIN   internal skin name, package file (.asz) or unpacked skin directory\n"
-    "  COLOR  decimal or 0x-hex value 0x00BBGGRR as in skin options, or #RRGGBB\n"
-    "  NAME   of --glyph: a [GLOBALINFO] image such as BICONCLOSE, drawn centred in the state's frame\n";
+constexpr int MaxSide = 8192;  // as the section preview allows
 
 struct RenderArguments {
     QString Skin;
@@ -62,11 +57,14 @@ QString ParseArguments(const QStringList& args, RenderArguments& parsed) {
             if (!ok || parsed.Preview.State < 0) return QStringLiteral("--state wants a number of 0 or more");
         } else if (word == QLatin1String("--size")) {
             const auto v = value();
-            const QRegularExpression size(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
+            const QRegularExpression size(QStringLiteral("^(\\d+)[xX](\\d+)$"));
             const auto match = size.match(v.value_or(QString()));
-            if (!match.hasMatch()) return QStringLiteral("--size wants WIDTHxHEIGHT, for example 137x25");
-            parsed.Preview.Width = match.captured(1).toInt();
-            parsed.Preview.Height = match.captured(2).toInt();
+            const auto side = [&](int n) { return match.captured(n).size() > 5 ? MaxSide + 1 : match.captured(n).toInt(); };
+            if (!match.hasMatch() || side(1) < 1 || side(1) > MaxSide || side(2) < 1 || side(2) > MaxSide)
+                return QStringLiteral("--size wants WIDTHxHEIGHT with each side 1 to %1, for example 137x25; got \"%2\"")
+                    .arg(MaxSide).arg(v.value_or(QString()));
+            parsed.Preview.Width = side(1);
+            parsed.Preview.Height = side(2);
         } else if (word == QLatin1String("--over")) {
             const auto v = value();
             const auto colour = v ? ParseColour(*v) : std::nullopt;
@@ -88,8 +86,8 @@ QString ParseArguments(const QStringList& args, RenderArguments& parsed) {
             const auto v = value();
             if (!v || v->isEmpty()) return QStringLiteral("-o wants an output file name");
             parsed.Output = *v;
-        } else if (word.startsWith(QLatin1Char('-'))) {
-            return QStringLiteral("unknown option \"%1\"").arg(word);
+        } else if (IsOptionWord(word)) {
+            throw UsageError(UnknownOptionMessage(QStringLiteral("render"), word), false);
         } else {
             positional << word;
         }
@@ -101,44 +99,49 @@ QString ParseArguments(const QStringList& args, RenderArguments& parsed) {
     return QString();
 }
 
-// Loads the named skin into `manager`; answers an error message on failure.
-QString LoadSkin(TsSkinManager& manager, const QString& skin) {
-    for (const InternalSkinPackage& package : InternalSkinPackages())
-        manager.InternalSkins().Add(package.Name, package.Data);
-    QString name = skin;
-    const QFileInfo info(skin);
-    if (manager.InternalSkins().IndexOf(skin) < 0) {
-        if (info.isFile()) {
-            QFile file(skin);
-            if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("cannot read \"%1\"").arg(skin);
-            name = info.completeBaseName();
-            manager.InternalSkins().Add(name, file.readAll());
-        } else if (info.isDir() && QFileInfo::exists(info.absoluteFilePath() + QStringLiteral("/Options.dat"))) {
-            name = info.fileName();
-            manager.SetSkinDirectory(info.absolutePath());
-        } else {
-            return QStringLiteral("no skin \"%1\": not an internal skin, a package file or a skin directory")
-                .arg(skin);
-        }
-    }
-    manager.SetSkinName(name);
-    if (manager.SkinName() != name || manager.gd().empty())
-        return QStringLiteral("the skin \"%1\" could not be loaded").arg(skin);
-    return QString();
+// Load failures reach the manager's dialogs; the tool wants their text.
+class CollectingDialogs final : public ISkinDialogs {
+public:
+    CollectingDialogs() : previous_(SetSkinDialogs(this)) {}
+    ~CollectingDialogs() override { SetSkinDialogs(previous_); }
+    CollectingDialogs(const CollectingDialogs&) = delete;
+    CollectingDialogs& operator=(const CollectingDialogs&) = delete;
+    void ShowError(const QString& text, const QString&) override { errors << text; }
+    void ShowMessage(const QString&) override {}
+    void ShowWarning(const QString&) override {}
+    QStringList errors;
+
+private:
+    ISkinDialogs* previous_;
+};
+
+// Loads the opened skin into `manager` under its own name, as the only skin the manager knows,
+// so a file or directory never turns into an internal skin of the same name.
+void LoadSkin(TsSkinManager& manager, const OpenedSkin& skin) {
+    const CollectingDialogs dialogs;
+    manager.InternalSkins().Add(skin.Name, skin.Kind == SkinKind::Directory ? WriteSkinPackage(skin.Entries)
+                                                                            : skin.Package);
+    manager.SetSkinName(skin.Name);
+    if (manager.SkinName() != skin.Name || manager.gd().empty())
+        throw ToolError(QStringLiteral("the skin \"%1\" cannot be loaded%2")
+                            .arg(skin.Name, dialogs.errors.isEmpty() ? QString() : ": " + dialogs.errors.join("; ")));
 }
 
 }  // namespace
 
-int RunRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int RunRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream&) {
     RenderArguments parsed;
-    if (const QString problem = ParseArguments(arguments, parsed); !problem.isEmpty()) {
-        err << "tornivex-skin render: " << problem << "\n" << Usage;
-        return ExitUsage;
-    }
+    if (const QString problem = ParseArguments(arguments, parsed); !problem.isEmpty()) throw UsageError(problem);
+    const OpenedSkin skin = OpenSkin(parsed.Skin);
     TsSkinManager manager;
-    if (const QString problem = LoadSkin(manager, parsed.Skin); !problem.isEmpty()) {
-        err << "tornivex-skin render: " << problem << "\n";
-        return ExitFailed;
+    LoadSkin(manager, skin);
+    const int index = manager.GetSkinIndex(parsed.Preview.Section);
+    if (index >= 0) {
+        const int states = std::max(manager.gd()[std::size_t(index)].States, 1);
+        if (parsed.Preview.State >= states)
+            throw UsageError(QStringLiteral("the section %1 has %2 state%3 (0 to %4); --state %5 is not one of them")
+                                 .arg(parsed.Preview.Section).arg(states).arg(states == 1 ? "" : "s")
+                                 .arg(states - 1).arg(parsed.Preview.State), false);
     }
     if (!parsed.Preview.Text.isEmpty()) {
         platform::RegisterInterfaceFont();
@@ -146,14 +149,12 @@ int RunRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
     }
     QString problem;
     const auto painted = paint::RenderSectionPreview(manager, parsed.Preview, &problem);
-    if (!painted) {
-        err << "tornivex-skin render: " << problem << "\n";
-        return ExitFailed;
-    }
-    if (!paint::BitmapToImage(*painted).save(parsed.Output, "PNG")) {
-        err << "tornivex-skin render: cannot write \"" << parsed.Output << "\"\n";
-        return ExitFailed;
-    }
+    if (!painted) throw ToolError(problem);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!paint::BitmapToImage(*painted).save(&buffer, "PNG")) throw ToolError(QStringLiteral("cannot encode the PNG"));
+    WriteWholeFile(parsed.Output, png);
     out << "rendered " << parsed.Preview.Section << " state " << parsed.Preview.State << " at "
         << parsed.Preview.Width << "x" << parsed.Preview.Height << " to " << parsed.Output << "\n";
     return ExitDone;

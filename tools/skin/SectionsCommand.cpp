@@ -27,11 +27,8 @@ QStringList ImageKeys(const TSkinOptions::Section& section) {
 
 } // namespace
 
-int RunSectionsCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.size() != 1) {
-        err << "usage: tornivex-skin sections SKIN\n";
-        return ExitUsage;
-    }
+int RunSectionsCommand(const QStringList& args, QTextStream& out, QTextStream&) {
+    ExpectArguments(args, 1, 1, "one SKIN");
     const OpenedSkin skin = OpenSkin(args[0]);
     const TSkinOptions options = TSkinOptions::Parse(OptionsEntry(skin).Data);
     const TSkinOptionsReader reader(options);

@@ -60,7 +60,7 @@ OpenedSkin OpenDirectory(const QFileInfo& info) {
     OpenedSkin skin;
     skin.Name = info.fileName();
     skin.Kind = SkinKind::Directory;
-    skin.Location = info.absoluteFilePath();
+    skin.Location = QDir::cleanPath(info.absoluteFilePath());
     const QDir dir(skin.Location);
     QString optionsName;
     QStringList images;
@@ -91,7 +91,8 @@ QString KindName(SkinKind kind) {
 }
 
 OpenedSkin OpenSkin(const QString& spec) {
-    const QFileInfo info(spec);
+    // "dir/" and "a/../b" name what they lead to; messages show the argument as given.
+    const QFileInfo info(spec.isEmpty() ? spec : QDir::cleanPath(spec));
     if (info.isDir()) {
         if (!HoldsOptions(info))
             throw ToolError(QStringLiteral("\"%1\" is a directory without Options.dat").arg(spec));
@@ -101,7 +102,7 @@ OpenedSkin OpenSkin(const QString& spec) {
         OpenedSkin skin;
         skin.Name = info.completeBaseName();
         skin.Kind = SkinKind::PackageFile;
-        skin.Location = info.absoluteFilePath();
+        skin.Location = QDir::cleanPath(info.absoluteFilePath());
         skin.Package = ReadFile(spec);
         skin.Entries = EntriesOfPackage(skin.Package, spec);
         return skin;

@@ -29,8 +29,9 @@ struct OpenedSkin {
 
 QString KindName(SkinKind kind);
 
-// Resolves and reads `spec`. Throws ToolError with a message naming the problem, and ESkinError
-// (from the package reader) for a broken package.
+// Resolves and reads `spec`: a file or directory wins over an internal skin of the same name.
+// Throws ToolError with a message naming the problem, and ESkinError (from the package reader)
+// for a broken package. Every command opens its SKIN argument here.
 OpenedSkin OpenSkin(const QString& spec);
 
 // The options entry of an opened skin (Entries.front()); throws ToolError when missing.

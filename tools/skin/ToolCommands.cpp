@@ -1,8 +1,6 @@
 #include "ToolCommands.h"
 
-#include "RenderCommand.h"
 #include "SkinError.h"
-#include "SkinSource.h"
 
 #include <exception>
 
@@ -36,16 +34,37 @@ const std::vector<ToolCommand>& ToolCommands() {
          "\"error: [SECTION] KEY: message\" or \"warning: ...\". Exit code 0 without errors, 1 with.\n",
          RunCheckCommand},
         {"render", "paint one section of a skin into a PNG",
-         // Kept in step with RenderCommand.cpp, which prints the same on wrong usage.
          "usage: tornivex-skin render SKIN SECTION [--state N] [--size WxH]\n"
          "       [--over COLOR | --over-section NAME] [--text CAPTION] [--glyph NAME] -o OUT.png\n"
          "  SKIN   internal skin name, package file (.asz) or unpacked skin directory\n"
+         "  N      a state the section has: 0 normal, 1 hot, 2 pressed (its STATES value says how many)\n"
+         "  WxH    each side 1 to 8192 pixels\n"
          "  COLOR  decimal or 0x-hex value 0x00BBGGRR as in skin options, or #RRGGBB\n"
          "  NAME   of --glyph: a [GLOBALINFO] image such as BICONCLOSE, drawn centred in the state's frame\n",
-         RunRenderCommand},
+         RunRenderCommand, true},
     };
     return commands;
 }
+
+const ToolCommand* FindToolCommand(const QString& name) {
+    for (const ToolCommand& c : ToolCommands())
+        if (name == QLatin1String(c.Name)) return &c;
+    return nullptr;
+}
+
+void ExpectArguments(const QStringList& args, int min, int max, const char* wanted) {
+    if (args.size() >= min && (max < 0 || args.size() <= max)) return;
+    throw UsageError(QStringLiteral("wants %1, got %2 word%3")
+                         .arg(QLatin1String(wanted)).arg(args.size()).arg(args.size() == 1 ? "" : "s"));
+}
+
+QString UnknownOptionMessage(const QString& command, const QString& word) {
+    return QStringLiteral("unknown option \"%1\" (tornivex-skin %2 --help shows the usage)").arg(word, command);
+}
+
+bool IsOptionWord(const QString& word) { return word.size() > 1 && word.startsWith(u'-'); }
+
+QString ToolVersionText() { return QStringLiteral("tornivex-skin " TORNIVEX_VERSION); }
 
 namespace {
 
@@ -63,31 +82,50 @@ int RunSkinTool(const QStringList& args, QTextStream& out, QTextStream& err) {
         PrintOverview(err);
         return ExitUsage;
     }
-    if (args.front() == "--help" || args.front() == "-h" || args.front() == "help") {
+    const QString& first = args.front();
+    if (first == "--help" || first == "-h" || first == "help") {
         PrintOverview(out);
         return ExitDone;
     }
-    for (const ToolCommand& c : ToolCommands()) {
-        if (args.front() != QLatin1String(c.Name)) continue;
-        const QStringList rest = args.mid(1);
-        if (rest.contains("--help") || rest.contains("-h")) {
-            out << c.Usage;
-            return ExitDone;
-        }
-        try {
-            return c.Run(rest, out, err);
-        } catch (const ToolError& e) {
-            err << "tornivex-skin " << c.Name << ": " << e.Message() << "\n";
-        } catch (const ESkinError& e) {
-            err << "tornivex-skin " << c.Name << ": " << e.Message() << "\n";
-        } catch (const std::exception& e) {
-            err << "tornivex-skin " << c.Name << ": " << e.what() << "\n";
-        }
-        return ExitFailed;
+    if (first == "--version") {
+        out << ToolVersionText() << "\n";
+        return ExitDone;
     }
-    err << "tornivex-skin: unknown command \"" << args.front() << "\"\n";
-    PrintOverview(err);
-    return ExitUsage;
+    if (IsOptionWord(first)) {
+        err << "tornivex-skin: unknown option \"" << first << "\" (tornivex-skin --help lists the commands)\n";
+        return ExitUsage;
+    }
+    const ToolCommand* c = FindToolCommand(first);
+    if (!c) {
+        err << "tornivex-skin: unknown command \"" << first << "\" (tornivex-skin --help lists the commands)\n";
+        return ExitUsage;
+    }
+    const QString prefix = QStringLiteral("tornivex-skin %1: ").arg(QLatin1String(c->Name));
+    const QStringList rest = args.mid(1);
+    if (rest.contains("--help") || rest.contains("-h")) {
+        out << c->Usage;
+        return ExitDone;
+    }
+    if (!c->TakesOptions)
+        for (const QString& word : rest)
+            if (IsOptionWord(word)) {
+                err << prefix << UnknownOptionMessage(QLatin1String(c->Name), word) << "\n";
+                return ExitUsage;
+            }
+    try {
+        return c->Run(rest, out, err);
+    } catch (const UsageError& e) {
+        err << prefix << e.Message() << "\n";
+        if (e.ShowUsage) err << c->Usage;
+        return ExitUsage;
+    } catch (const ToolError& e) {
+        err << prefix << e.Message() << "\n";
+    } catch (const ESkinError& e) {
+        err << prefix << e.Message() << "\n";
+    } catch (const std::exception& e) {
+        err << prefix << e.what() << "\n";
+    }
+    return ExitFailed;
 }
 
 } // namespace tornivex::skintool

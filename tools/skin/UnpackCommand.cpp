@@ -1,16 +1,15 @@
 #include "SkinSource.h"
 #include "ToolCommands.h"
+#include "ToolFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace tornivex::skintool {
 
-int RunUnpackCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.size() != 2) {
-        err << "usage: tornivex-skin unpack SKIN DIR\n";
-        return ExitUsage;
-    }
+int RunUnpackCommand(const QStringList& args, QTextStream& out, QTextStream&) {
+    ExpectArguments(args, 2, 2, "a SKIN and a DIR");
     const OpenedSkin skin = OpenSkin(args[0]);
     // Entry names come from the package: never let one write outside the target directory.
     for (const TSkinPackageEntry& entry : skin.Entries)
@@ -18,12 +17,12 @@ int RunUnpackCommand(const QStringList& args, QTextStream& out, QTextStream& err
             throw ToolError(QStringLiteral("entry name \"%1\" is not a plain file name; nothing written")
                                 .arg(entry.Name));
     const QDir dir(args[1]);
-    if (!QDir().mkpath(dir.path())) throw ToolError(QStringLiteral("cannot create \"%1\"").arg(args[1]));
-    for (const TSkinPackageEntry& entry : skin.Entries) {
-        QFile file(dir.filePath(entry.Name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(entry.Data) != entry.Data.size())
-            throw ToolError(QStringLiteral("cannot write \"%1\"").arg(file.fileName()));
-    }
+    if (const QFileInfo target(args[1]); target.exists() && !target.isDir())
+        throw ToolError(QStringLiteral("cannot create the directory \"%1\": a file of that name exists").arg(args[1]));
+    if (!QDir().mkpath(dir.path()))
+        throw ToolError(QStringLiteral("cannot create the directory \"%1\": %2")
+                            .arg(args[1], FileSystemReason(dir.path())));
+    for (const TSkinPackageEntry& entry : skin.Entries) WriteWholeFile(dir.filePath(entry.Name), entry.Data);
     out << "wrote " << skin.Entries.size() << " files of " << skin.Name << " to " << dir.path() << "\n";
     return ExitDone;
 }

@@ -133,7 +133,7 @@ namespace {
 
 // Every ranged key appears in the guide's table on a row with its range.
 TEST(OptionRanges, TheSkinsGuideListsEveryRange) {
-    QFile guide(QStringLiteral(TORNIVEX_SKINS_GUIDE));
+    QFile guide(QStringLiteral(TORNIVEX_SOURCE_DIR "/docs/SKINS.md"));
     ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(guide.readAll()).split(u'\n');
     for (const TOptionRange* r = OptionRangesBegin(); r != OptionRangesEnd(); ++r) {

@@ -121,6 +121,22 @@ TEST_F(CalcRun, CommaLocale) {
     EXPECT_EQ(Calc({"1.8", "10", "40", "1"}).out.substr(0, 35), "this gives  20 steps per revolution");
 }
 
+TEST_F(CalcRun, UnknownOptionsAreNamedInOneLineAndTheVersionIsShown) {
+    for (const char* option : {"--bogus", "-x"}) {
+        const Outcome unknown = Calc({"1.8", option, "40", "1"});
+        EXPECT_EQ(unknown.status, kUsageError);
+        EXPECT_EQ(unknown.err, std::string("tornivex-calc: unknown option \"") + option +
+                                   "\" (tornivex-calc --help shows the usage)\n");
+        EXPECT_EQ(unknown.out, "");
+    }
+    const Outcome version = Calc({"--version"});
+    EXPECT_EQ(version.status, kSuccess);
+    EXPECT_EQ(version.out.rfind("tornivex-calc ", 0), 0u) << version.out;
+    EXPECT_EQ(version.out.back(), '\n');
+    // A negative value is a value, refused by its field.
+    EXPECT_EQ(Calc({"-1.8", "10", "40", "1"}).err, "tornivex-calc: the step angle field (degED1) refuses \"-1.8\"\n");
+}
+
 TEST_F(CalcRun, HelpAndArgumentCount) {
     const Outcome help = Calc({"--help"});
     EXPECT_EQ(help.status, kSuccess);
