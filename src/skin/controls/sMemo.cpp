@@ -18,17 +18,15 @@ QColor ToQColor(TColor color) {
 
 }  // namespace
 
-TsMemo::TsMemo(QWidget* parent) : QPlainTextEdit(parent) {
+TsMemo::TsMemo(QWidget* parent) : QPlainTextEdit(parent), skinOwner_(this), skinData_(&skinOwner_) {
     skinData_.COC = MemoControlCode;
-    skinData_.FOwnerObject = this;
-    skinData_.FOwnerControl = this;
     skinData_.FSkinSection = QStringLiteral("EDIT");
     skinData_.FCacheBmp = std::make_unique<TBitmap32>();
 }
 
 TsMemo::~TsMemo() { listSW_.reset(); }
 
-bool TsMemo::Skinned() const { return skinData_.Skinned(); }
+bool TsMemo::Skinned() const { return skinData_.Skinned(true); }
 
 void TsMemo::Loaded() {
     skinData_.Loading = false;

@@ -3,6 +3,7 @@
 // "EDIT" section and whose scroll bars are the skin engine's own while a skin is active. Without
 // a skin it is the platform's memo with its design colours.
 
+#include "SkinnedWidget.h"
 #include "skin/paint/Decorations.h"
 #include "skin/paint/sScrollWndData.h"
 
@@ -50,6 +51,7 @@ private:
     void UpdateSubclass();
     void FocusChanged(bool focused);
 
+    TWidgetSkinOwner skinOwner_;
     TsScrollWndData skinData_;
     std::unique_ptr<TacEditWnd> listSW_;
     QPalette designPalette_;

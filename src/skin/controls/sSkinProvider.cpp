@@ -49,7 +49,6 @@ TsSkinProvider::TsSkinProvider(QObject* owner) : QObject(owner) {
     skinData_ = std::make_unique<TsCommonData>();
     skinData_->COC = FormControlCode;
     skinData_->FSkinSection = QStringLiteral("FORM");
-    skinData_->FOwnerObject = this;
     skinData_->CtrlSkinState = 2;
     form->setProperty(ProviderProperty, QVariant::fromValue(static_cast<QObject*>(this)));
     form->installEventFilter(this);

@@ -10,6 +10,7 @@ namespace {
 TsSkinManager* defaultManager = nullptr;
 bool skinLoading = false;
 bool skinApplying = false;
+bool loggingOff = false;
 ISkinManagerHost* managerHost = nullptr;
 
 } // namespace
@@ -20,6 +21,8 @@ bool IsSkinLoading() { return skinLoading; }
 void SetSkinLoading(bool loading) { skinLoading = loading; }
 bool IsSkinApplying() { return skinApplying; }
 void SetSkinApplying(bool applying) { skinApplying = applying; }
+bool IsLoggingOff() { return loggingOff; }
+void SetLoggingOff(bool value) { loggingOff = value; }
 
 ISkinManagerHost* SkinManagerHost() { return managerHost; }
 void SetSkinManagerHost(ISkinManagerHost* host) { managerHost = host; }

@@ -19,6 +19,10 @@ void SetSkinLoading(bool loading);
 bool IsSkinApplying();
 void SetSkinApplying(bool applying);
 
+// Set once the desktop asked whether the session may end; no more state fades start.
+bool IsLoggingOff();
+void SetLoggingOff(bool loggingOff);
+
 // The engine's start-up, before the main window is created: shows "Quillmark v10.15" once
 // when any argument equals "/acver" in any letter case.
 void SkinEngineStartup(const QStringList& arguments);

@@ -13,7 +13,8 @@ inline constexpr TacSkinningRules AllSkinningRules = srStdForms | srStdDialogs |
 
 enum TacOptimizingPriority { opSpeed, opMemory };
 enum TacAnimType { atFading, atAero };
-enum TacAnimatEvent : unsigned { beMouseEnter = 1, beMouseLeave = 2, beMouseDown = 4, beMouseUp = 8 };
+// The button events the manager animates (`TacBtnEvents`).
+enum TacBtnEvent : unsigned { beMouseEnter = 1, beMouseLeave = 2, beMouseDown = 4, beMouseUp = 8 };
 enum TacSkinTypes { stUnpacked, stPacked, stAllSkins };
 
 struct TacSkinEffects {

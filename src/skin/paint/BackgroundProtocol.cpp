@@ -21,10 +21,6 @@ TBackgroundFallbacks& Fallbacks() {
     return fallbacks;
 }
 
-TColor OwnColorOf(QObject* parent) {
-    const auto& colorOf = Fallbacks().ParentColor;
-    return ColorToRGB(parent && colorOf ? colorOf(parent) : SystemColor(COLOR_BTNFACE));
-}
 
 // Sends command 34 and, when nobody answered and drawing was asked for, lets the parent paint.
 bool AskParent(BackgroundQuery& query, QObject* parent, bool pleaseDraw) {
@@ -47,6 +43,11 @@ bool AskParent(BackgroundQuery& query, QObject* parent, bool pleaseDraw) {
 
 void SetBackgroundFallbacks(TBackgroundFallbacks fallbacks) { Fallbacks() = std::move(fallbacks); }
 
+TColor OwnColorOf(QObject* parent) {
+    const auto& colorOf = Fallbacks().ParentColor;
+    return ColorToRGB(parent && colorOf ? colorOf(parent) : SystemColor(COLOR_BTNFACE));
+}
+
 void QueryParentBackground(BackgroundQuery& query, QObject* parent, bool pleaseDraw) {
     if (AskParent(query, parent, pleaseDraw)) return;
     // A parent that paints nothing of its own shows its control colour; 0 counts as none.
@@ -68,13 +69,13 @@ void QueryParentWindowBackground(BackgroundQuery& query, QObject* window, bool p
 void RefreshCornerPixels(const TsCommonData& data, int state, int corners) {
     const TsSkinManager* manager = data.SkinManager();
     const TLoadedSkin* skin = LoadedSkinOf(manager);
-    if (!skin || !skin->IsValidImgIndex(data.BorderIndex) || !data.FCacheBmp || !data.FOwnerControl)
-        return;
+    if (!skin || !skin->IsValidImgIndex(data.BorderIndex) || !data.FCacheBmp || !data.Owner()) return;
     BackgroundQuery query;
-    QueryParentBackground(query, data.FOwnerControl->parent(), false);
+    QueryParentBackground(query, data.Owner()->ParentObject(), false);
     if (query.Kind == bkCache) {
-        query.Offset.X += data.OwnerPosition.X;
-        query.Offset.Y += data.OwnerPosition.Y;
+        const TPoint at = data.OwnerPositionNow();
+        query.Offset.X += at.X;
+        query.Offset.Y += at.Y;
     }
     const BackgroundSource source = BackgroundSourceFromQuery(query);
     if (skin->IsValidSkinIndex(data.SkinIndex))

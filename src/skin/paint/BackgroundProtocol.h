@@ -26,6 +26,9 @@ struct TBackgroundFallbacks {
 };
 void SetBackgroundFallbacks(TBackgroundFallbacks fallbacks);
 
+// An object's own colour as a plain colour (the button face when it has none).
+TColor OwnColorOf(QObject* parent);
+
 // Fills `query` with what `parent` shows. On return Kind is never bkUnknown.
 void QueryParentBackground(BackgroundQuery& query, QObject* parent, bool pleaseDraw);
 

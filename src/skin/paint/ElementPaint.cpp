@@ -250,7 +250,7 @@ TElementPaint ElementPaintOf(const TsCommonData& data) {
     options.Section = data.SkinIndex;
     options.Texture = data.Texture;
     options.HotTexture = data.HotTexture;
-    options.CustomColor = data.FCustomColor ? ColorToRGB(data.OwnerColor) : clFuchsia;
+    options.CustomColor = data.FCustomColor ? ColorToRGB(data.OwnerColorNow()) : clFuchsia;
     return options;
 }
 

@@ -55,8 +55,8 @@ bool UsesParentFontSection(const TLoadedSkin& skin, int skinIndex) {
 
 int FontSectionOf(const TsCommonData& data) {
     const TLoadedSkin* skin = LoadedSkinOf(data.SkinManager());
-    if (!skin || !UsesParentFontSection(*skin, data.SkinIndex) || !data.FOwnerControl) return data.SkinIndex;
-    QObject* parent = data.FOwnerControl->parent();
+    if (!skin || !UsesParentFontSection(*skin, data.SkinIndex) || !data.Owner()) return data.SkinIndex;
+    QObject* parent = data.Owner()->ParentObject();
     if (!parent) return data.SkinIndex;
     TacFontSectionAnswer answer;
     if (SendSkinCommand(parent, scGetFontSection, reinterpret_cast<std::intptr_t>(&answer)) != 0 &&
@@ -70,7 +70,7 @@ void WriteElementText(TTextCanvas& canvas, const QString& text, bool enabled, bo
     if (text.isEmpty() || canvas.Target.Empty()) return;
     QImage image = WrapBitmap(canvas.Target);
     QFont font = canvas.Font;
-    const TLoadedSkin* skin = data.Skinned() ? LoadedSkinOf(data.SkinManager()) : nullptr;
+    const TLoadedSkin* skin = data.Skinned(true) ? LoadedSkinOf(data.SkinManager()) : nullptr;
 
     if (!skin) {  // the platform's own look
         if (enabled) {

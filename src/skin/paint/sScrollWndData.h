@@ -13,6 +13,7 @@ struct TacScrollBarData {
 
 class TsScrollWndData : public TsCommonData {
 public:
+    using TsCommonData::TsCommonData;
     TacScrollBarData FHorzScrollData;
     TacScrollBarData FVertScrollData;
 };
