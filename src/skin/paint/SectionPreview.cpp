@@ -62,7 +62,7 @@ std::optional<TBitmap32> RenderSectionPreview(const TsSkinManager& manager, cons
     }
 
     TsCommonData data;
-    data.FSkinManager = const_cast<TsSkinManager*>(&manager);
+    data.SetSkinManager(const_cast<TsSkinManager*>(&manager));
     data.SkinIndex = index;
     data.FCacheBmp = std::make_unique<TBitmap32>(preview.Width, preview.Height);
     TElementPaint element;
