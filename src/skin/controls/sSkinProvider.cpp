@@ -1,6 +1,8 @@
 #include "sSkinProvider.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QSessionManager>
 #include <QCursor>
 #include <QShortcut>
 #include <QVariant>
@@ -14,6 +16,7 @@
 #include "acSBAnimation.h"
 #include "skin/data/LoadedSkin.h"
 #include "skin/data/SkinCommand.h"
+#include "skin/data/SkinEngine.h"
 #include "skin/data/SkinPalette.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/Background.h"
@@ -46,14 +49,17 @@ TsSkinProvider::TsSkinProvider(QObject* owner) : QObject(owner) {
     client_ = form->findChild<QWidget*>(QStringLiteral("Client"), Qt::FindDirectChildrenOnly);
     clientSize_ = client_ ? client_->size() : form->size();
     desktopFlags_ = form->windowFlags();
-    skinData_ = std::make_unique<TsCommonData>();
+    skinOwner_ = std::make_unique<TProviderSkinOwner>(form);
+    skinData_ = std::make_unique<TsCommonData>(skinOwner_.get());
     skinData_->COC = FormControlCode;
     skinData_->FSkinSection = QStringLiteral("FORM");
-    skinData_->CtrlSkinState = 2;
     form->setProperty(ProviderProperty, QVariant::fromValue(static_cast<QObject*>(this)));
     form->installEventFilter(this);
     if (client_) client_->installEventFilter(this);
     form->setMouseTracking(true);
+    // The desktop asking whether the session may end: no new state fades start after that.
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(gui, &QGuiApplication::commitDataRequest, this, [] { SetLoggingOff(true); });
     // Alt+Space opens the system menu wherever the focus is in the form.
     sysMenuShortcut_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), form, nullptr, nullptr,
                                      Qt::WindowShortcut);
@@ -62,6 +68,13 @@ TsSkinProvider::TsSkinProvider(QObject* owner) : QObject(owner) {
     });
     formActive_ = 1;
     skinData_->Loading = false;
+}
+
+TRect TProviderSkinOwner::Bounds() const { return TRect{0, 0, widget_->width(), widget_->height()}; }
+
+void TProviderSkinOwner::Redraw(bool now) {
+    if (now) widget_->repaint();
+    else widget_->update();
 }
 
 TsSkinProvider* TsSkinProvider::CreateRT(QWidget* form, bool initRT) {
@@ -157,21 +170,12 @@ unsigned TsSkinProvider::HitTest(QPoint p) const {
 // --- Skin state.
 
 void TsSkinProvider::ResolveIndexes() {
+    // The form's own section through its skin state; the title strip's sections here.
+    skinData_->UpdateIndexes(true);
+    skinData_->FBGChanged = true;
     TsSkinManager* manager = skinData_->SkinManager();
     const bool active = manager && manager->Active() && !manager->SkinRemoving();
     auto index = [&](const QString& name) { return active ? manager->GetSkinIndex(name) : -1; };
-    TsCommonData& d = *skinData_;
-    d.SkinIndex = index(d.FSkinSection);
-    d.FBGChanged = true;
-    if (d.SkinIndex >= 0) {
-        d.BorderIndex = manager->gd()[static_cast<std::size_t>(d.SkinIndex)].BorderIndex;
-        d.Texture = manager->GetTextureIndex(d.SkinIndex, d.FSkinSection, QStringLiteral("PATTERN"));
-        d.HotTexture = manager->GetTextureIndex(d.SkinIndex, d.FSkinSection, QStringLiteral("HOTPATTERN"));
-        d.CtrlSkinState = 1;  // children show the form's picture
-    } else {
-        d.BorderIndex = d.Texture = d.HotTexture = -1;
-        d.CtrlSkinState = 0;
-    }
     FTitleSkinIndex = index(TitleSkin.isEmpty() ? QStringLiteral("FORMTITLE") : TitleSkin);
     FCaptionSkinIndex = index(QStringLiteral("CAPTION"));
     FHeaderIndex = index(QStringLiteral("FORMHEADER"));
@@ -306,27 +310,6 @@ bool TsSkinProvider::HandleSkinCommand(TSkinCommandEvent& command, bool fromClie
     case scGetBackground:
         AnswerBackgroundQuery(command, fromClient);
         return true;
-    case scIsNotReady:
-        RenderCacheIfStale();
-        command.SetResult(skinData_->FCacheBmp && !skinData_->FBGChanged ? 0 : 1);
-        return true;
-    case scGetControlColor:
-        command.SetResult(static_cast<std::intptr_t>(FormColor()));
-        return true;
-    case scCanRepaintIfMoved:
-        command.SetResult(1);
-        return true;
-    case scUpdateSkinState:
-        command.SetResult(skinData_->CtrlSkinState);
-        return true;
-    case scGetFontSection: {
-        // Only a section that gives its own font names the colours of the text laid on it.
-        const TLoadedSkin* skin = paint::LoadedSkinOf(manager);
-        if (!skin || !skin->gd[static_cast<std::size_t>(skinData_->SkinIndex)].GiveOwnFont) return true;
-        if (auto* answer = command.LParamAs<int>()) answer[0] = skinData_->SkinIndex;
-        command.SetResult(1);
-        return true;
-    }
     case 61:
         command.SetResult((static_cast<std::intptr_t>(OffsetY()) << 16) | OffsetX());
         return true;
@@ -336,33 +319,28 @@ bool TsSkinProvider::HandleSkinCommand(TSkinCommandEvent& command, bool fromClie
         return true;
     }
     default:
-        return false;
+        // Everything else a child asks its parent (not ready, colour, font section, moves) is
+        // the standard answer of the form's skin state.
+        return skinData_->HandleSkinCommand(command);
     }
 }
 
 void TsSkinProvider::AnswerBackgroundQuery(TSkinCommandEvent& command, bool fromClient) {
     auto* query = command.LParamAs<paint::BackgroundQuery>();
     if (!query) return;
-    RenderCacheIfStale();
-    const TBitmap32* cache = skinData_->FCacheBmp.get();
-    if (!cache || cache->Empty()) {
-        query->Kind = paint::bkNotReady;
-        return;
-    }
     // Children of the client area speak client coordinates: the offset turns them into the
     // picture's; children placed on the form itself already speak window coordinates.
     const TPoint shift = fromClient ? TPoint{OffsetX(), OffsetY()} : TPoint{};
-    query->Offset.X += shift.X;
-    query->Offset.Y += shift.Y;
-    query->Kind = paint::bkCache;
-    query->Bmp = cache;
-    if (query->PleaseDraw && query->DrawDC) {
-        const TRect from = paint::Intersect(paint::Offset(query->R, query->Offset.X, query->Offset.Y),
-                                            paint::BoundsOf(*cache));
-        if (!from.IsEmpty())
-            paint::CopyRect(*query->DrawDC, TPoint{from.Left - query->Offset.X, from.Top - query->Offset.Y}, *cache,
-                     from);
+    const TPoint requested = query->Offset;
+    if (query->PleaseDraw) {
+        query->Offset = TPoint{requested.X + shift.X, requested.Y + shift.Y};
+        skinData_->AnswerBackgroundQuery(*query, false);
+        query->Offset = requested;
+        return;
     }
+    skinData_->AnswerBackgroundQuery(*query, false);
+    if (query->Kind == paint::bkCache && query->Bmp == skinData_->FCacheBmp.get())
+        query->Offset = TPoint{requested.X + shift.X, requested.Y + shift.Y};
 }
 
 }  // namespace tornivex

@@ -16,6 +16,7 @@
 
 #include "skin/data/SkinColor.h"
 #include "skin/paint/FormFrame.h"
+#include "SkinnedWidget.h"
 #include "skin/paint/sCommonData.h"
 
 #include <QMenu>
@@ -48,6 +49,20 @@ struct TSavedLabelColor {
     std::uint32_t FontColor = 0;
     std::uint32_t Background = 0;
     bool ParentFont = false;
+};
+
+class TsSkinProvider;
+
+// The form as the owner of the provider's skin state: the whole window is its picture.
+class TProviderSkinOwner : public TWidgetSkinOwner {
+public:
+    explicit TProviderSkinOwner(QWidget* form) : TWidgetSkinOwner(form) {}
+    bool IsProvider() const override { return true; }
+    TRect Bounds() const override;
+    TRect ParentClientRect() const override { return {}; }
+    bool HasWindow() const override { return true; }
+    void Redraw(bool now) override;
+    void ShowFrame(const TBitmap32&) override {}
 };
 
 class TsSkinProvider : public QObject {
@@ -160,6 +175,7 @@ private:
     QWidget* form_ = nullptr;
     QPointer<QWidget> client_;
     QSize clientSize_;
+    std::unique_ptr<TProviderSkinOwner> skinOwner_;
     std::unique_ptr<TsCommonData> skinData_;
     std::unique_ptr<TacCtrlAdapter> adapter_;
     std::unique_ptr<TacSBAnimation> closeAnimation_;
