@@ -195,7 +195,13 @@ bool FadeStep(TsCommonData& data, int iteration) {
         timer->Iteration = iteration - 1;
         return FadeStep(data, timer->Iteration);
     }
-    if (target == 0) data.StopAnimation();
+    if (target == 0) {
+        data.StopAnimation();
+    } else if (c != (target == 1 ? 255 : 0)) {
+        // An interrupted fade that ran out of steps before arriving: the new look, whole.
+        *timer->BmpOut = *timer->BmpTo;
+        data.Owner()->ShowFrame(*timer->BmpOut);
+    }
     return false;
 }
 
