@@ -21,7 +21,7 @@ TacEditWnd::TacEditWnd(QAbstractScrollArea* control, TsScrollWndData* skinData) 
     SetSkinParams();
 }
 
-int TacEditWnd::FrameState() const { return SkinData->FFocused || CtrlHandle->hasFocus() ? 1 : 0; }
+int TacEditWnd::FrameState() const { return SkinData->IsHotOrFocused() ? 1 : 0; }
 
 void TacEditWnd::SetSkinParams() {
     const TLoadedSkin* skin = paint::LoadedSkinOf(SkinManager());

@@ -23,7 +23,7 @@ public:
 
     // Colours from the section for the control's current state.
     void SetSkinParams();
-    // The section state the frame shows: 1 while focused (sections with one state show 0).
+    // The section state the frame shows: 1 while hot or focused (limited by the section).
     int FrameState() const;
     // Renders the cache image (the control's whole look) when it is stale.
     void PrepareCache();

@@ -4,134 +4,117 @@
 
 #include "skin/data/LoadedSkin.h"
 #include "skin/data/SkinCommand.h"
-#include "skin/data/sSkinManager.h"
 #include "skin/paint/ElementPaint.h"
-#include "skin/paint/ManagerAccess.h"
 
 namespace tornivex {
-namespace {
 
-QColor ToQColor(TColor color) {
-    color = ColorToRGB(color);
-    return QColor(ColorR(color), ColorG(color), ColorB(color));
+// ---- TMemoSkinOwner --------------------------------------------------------------------------
+
+TMemoSkinOwner::TMemoSkinOwner(TsMemo* memo) : TWidgetSkinOwner(memo), memo_(memo) {}
+
+TColor TMemoSkinOwner::Color() const { return ColorOfQColor(memo_->palette().color(QPalette::Base)); }
+
+TColor TMemoSkinOwner::FontColor() const { return ColorOfQColor(memo_->palette().color(QPalette::Text)); }
+
+void TMemoSkinOwner::SetColor(TColor color) {
+    if (Color() == ColorToRGB(color)) return;
+    QPalette palette = memo_->palette();
+    palette.setColor(QPalette::Base, QColorOfColor(color));
+    memo_->setPalette(palette);
 }
 
-}  // namespace
-
-TsMemo::TsMemo(QWidget* parent) : QPlainTextEdit(parent), skinOwner_(this), skinData_(&skinOwner_) {
-    skinData_.COC = MemoControlCode;
-    skinData_.FSkinSection = QStringLiteral("EDIT");
-    skinData_.FCacheBmp = std::make_unique<TBitmap32>();
+void TMemoSkinOwner::SetFontColor(TColor color) {
+    if (FontColor() == ColorToRGB(color)) return;
+    QPalette palette = memo_->palette();
+    palette.setColor(QPalette::Text, QColorOfColor(color));
+    memo_->setPalette(palette);
 }
 
-TsMemo::~TsMemo() { listSW_.reset(); }
+void TMemoSkinOwner::FrameChanged() { memo_->UpdateSubclass(); }
+
+void TMemoSkinOwner::SkinRemoved() {
+    // The platform's memo again: its own frame and scroll bars.
+    memo_->listSW_.reset();
+    memo_->update();
+    memo_->viewport()->update();
+}
+
+// ---- TsMemo ----------------------------------------------------------------------------------
+
+TsMemo::TsMemo(QWidget* parent)
+    : QPlainTextEdit(parent), skinOwner_(this), skinData_(&skinOwner_, true) {
+    skinData_.COC = MemoControlCode;  // its section is "EDIT"
+    skinOwner_.SetLoading(true);
+}
+
+TsMemo::~TsMemo() {
+    skinOwner_.SetDestroying(true);
+    listSW_.reset();
+}
 
 bool TsMemo::Skinned() const { return skinData_.Skinned(true); }
 
 void TsMemo::Loaded() {
-    skinData_.Loading = false;
-    designPalette_ = palette();
-    designPaletteKept_ = true;
-    ResolveSection();
+    skinOwner_.SetLoading(false);
+    skinData_.Loaded();
     UpdateSubclass();
     ApplySkinColors();
-}
-
-void TsMemo::ResolveSection() {
-    skinData_.FBGChanged = true;
-    const TLoadedSkin* skin = paint::LoadedSkinOf(skinData_.SkinManager());
-    skinData_.SkinIndex = skin ? skin->GetSkinIndex(skinData_.FSkinSection) : -1;
-    if (skin && skin->IsValidSkinIndex(skinData_.SkinIndex)) {
-        skinData_.BorderIndex = skin->gd[static_cast<std::size_t>(skinData_.SkinIndex)].BorderIndex;
-        skinData_.Texture = skin->GetTextureIndex(skinData_.SkinIndex, QStringLiteral("PATTERN"));
-        skinData_.HotTexture = skin->GetTextureIndex(skinData_.SkinIndex, QStringLiteral("HOTPATTERN"));
-    } else {
-        skinData_.BorderIndex = skinData_.Texture = skinData_.HotTexture = -1;
-    }
 }
 
 void TsMemo::UpdateSubclass() {
     if (Skinned() && !skinData_.Loading) {
         if (!listSW_) listSW_ = std::make_unique<TacEditWnd>(this, &skinData_);
         listSW_->DisabledKind = DisabledKind;
+        listSW_->SetSkinParams();
+        listSW_->UpdateLayout();
+        listSW_->RedrawNonClient();
     } else {
         listSW_.reset();
     }
 }
 
 void TsMemo::ApplySkinColors() {
-    QPalette colors = designPaletteKept_ ? designPalette_ : palette();
-    const TLoadedSkin* skin = paint::LoadedSkinOf(skinData_.SkinManager());
-    if (Skinned() && skin) {
-        const TsGeneralData& section = skin->gd[static_cast<std::size_t>(skinData_.SkinIndex)];
-        // Sections with two or more states show the hot colours while the memo has the focus.
-        const int state = section.States >= 2 && (skinData_.FFocused || hasFocus()) ? 1 : 0;
-        const TsGenState& p = section.Props[static_cast<std::size_t>(paint::PropertySetOf(section, state))];
-        if (!skinData_.FCustomColor) colors.setColor(QPalette::Base, ToQColor(p.Color));
-        if (!skinData_.FCustomFont) colors.setColor(QPalette::Text, ToQColor(p.FontColor.Color));
-        if (listSW_) listSW_->SetSkinParams();
+    if (!Skinned()) return;
+    const TsGeneralData& section = *skinData_.Section();
+    const int state = section.States >= 2 && skinData_.IsHotOrFocused() ? 1 : 0;
+    const TsGenState& p = section.Props[static_cast<std::size_t>(paint::PropertySetOf(section, state))];
+    if (!skinData_.FCustomColor) skinOwner_.SetColor(p.Color);
+    if (!skinData_.FCustomFont) skinOwner_.SetFontColor(p.FontColor.Color);
+    if (listSW_) listSW_->SetSkinParams();
+}
+
+bool TsMemo::HandleSkinCommand(TSkinCommandEvent& command) {
+    switch (command.Command()) {
+    case scRenderCache:
+        // Asked for the picture (a child wants the background): render it, then the state
+        // object marks it current.
+        if (listSW_) listSW_->PrepareCache();
+        break;
+    case scRemoveSkin: {
+        // The state object gives the window colours back and frees the subclass object.
+        const bool handled = DispatchSkinEvent(skinData_, &command);
+        command.SetHandled(handled);
+        return true;
     }
-    if (colors.color(QPalette::Base) != palette().color(QPalette::Base) ||
-        colors.color(QPalette::Text) != palette().color(QPalette::Text))
-        setPalette(colors);
+    case scRefresh: {
+        const bool handled = DispatchSkinEvent(skinData_, &command);
+        if (handled) {
+            UpdateSubclass();  // a skin that now has "EDIT" (or has it no more)
+            ApplySkinColors();
+            viewport()->update();
+        }
+        return true;
+    }
+    default: break;
+    }
+    DispatchSkinEvent(skinData_, &command);
+    return true;
 }
 
 bool TsMemo::event(QEvent* event) {
-    if (IsSkinCommand(event)) {
-        HandleSkinCommand(*static_cast<TSkinCommandEvent*>(event));
-        return true;
-    }
+    if (IsSkinCommand(event)) return HandleSkinCommand(*static_cast<TSkinCommandEvent*>(event));
+    DispatchSkinEvent(skinData_, event);  // move, size, focus, enabled, enter and leave
     return QPlainTextEdit::event(event);
-}
-
-void TsMemo::HandleSkinCommand(TSkinCommandEvent& command) {
-    const bool ownManager =
-        reinterpret_cast<const TsSkinManager*>(command.LParam()) == skinData_.SkinManager();
-    switch (command.Command()) {
-    case scIsSkinned: command.SetResult(1); break;
-    case scGetCommonData: command.SetResult(reinterpret_cast<std::intptr_t>(&skinData_)); break;
-    case scSetNewSkin:
-        if (!ownManager) return;
-        ResolveSection();
-        skinData_.FCacheBmp->SetSize(0, 0);
-        break;
-    case scRemoveSkin:
-        if (!ownManager) return;
-        skinData_.SkinIndex = skinData_.BorderIndex = skinData_.Texture = skinData_.HotTexture = -1;
-        skinData_.FCacheBmp->SetSize(0, 0);
-        listSW_.reset();
-        ApplySkinColors();
-        update();
-        viewport()->update();
-        break;
-    case scRefresh:
-        if (!ownManager) return;
-        if (skinData_.SkinIndex < 0) ResolveSection();
-        skinData_.FBGChanged = true;
-        skinData_.FUpdating = false;
-        UpdateSubclass();
-        ApplySkinColors();
-        if (listSW_) {
-            listSW_->UpdateLayout();
-            listSW_->RedrawNonClient();
-        }
-        viewport()->update();
-        break;
-    case scSetBGChanged: skinData_.FBGChanged = true; break;
-    case scInvalidate:
-        skinData_.FBGChanged = true;
-        if (listSW_) listSW_->RedrawNonClient();
-        break;
-    case scClearCache:
-        skinData_.FCacheBmp->SetSize(0, 0);
-        skinData_.FBGChanged = true;
-        break;
-    case scGetControlColor:
-        command.SetResult(listSW_ ? listSW_->Color : ColorToRGB(SystemColor(COLOR_WINDOW)));
-        break;
-    default: return;
-    }
-    command.SetHandled();
 }
 
 void TsMemo::paintEvent(QPaintEvent* event) {
@@ -140,9 +123,9 @@ void TsMemo::paintEvent(QPaintEvent* event) {
     QPlainTextEdit::paintEvent(event);
 }
 
-void TsMemo::FocusChanged(bool focused) {
-    skinData_.FFocused = focused;
+void TsMemo::FocusChanged() {
     if (!Skinned()) return;
+    // The frame shows the focused look at once, and the colours follow the state.
     skinData_.FBGChanged = true;
     ApplySkinColors();
     if (listSW_) listSW_->RedrawNonClient();
@@ -150,20 +133,16 @@ void TsMemo::FocusChanged(bool focused) {
 
 void TsMemo::focusInEvent(QFocusEvent* event) {
     QPlainTextEdit::focusInEvent(event);
-    FocusChanged(true);
+    FocusChanged();
 }
 
 void TsMemo::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
-    FocusChanged(false);
+    FocusChanged();
 }
 
 void TsMemo::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange) {
-        skinData_.FMouseAbove = false;
-        skinData_.FFocused = false;
-        skinData_.FBGChanged = true;
-    }
+    if (event->type() == QEvent::EnabledChange) skinData_.FBGChanged = true;
     QPlainTextEdit::changeEvent(event);
 }
 

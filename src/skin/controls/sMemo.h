@@ -7,7 +7,6 @@
 #include "skin/paint/Decorations.h"
 #include "skin/paint/sScrollWndData.h"
 
-#include <QPalette>
 #include <QPlainTextEdit>
 
 #include <memory>
@@ -15,6 +14,23 @@
 namespace tornivex {
 
 class TacEditWnd;
+class TsMemo;
+
+// The memo as its skin state's owner: its colours are the text area's, and frame changes go to
+// its scroll-bar layer.
+class TMemoSkinOwner : public TWidgetSkinOwner {
+public:
+    explicit TMemoSkinOwner(TsMemo* memo);
+    TColor Color() const override;
+    TColor FontColor() const override;
+    void SetColor(TColor color) override;
+    void SetFontColor(TColor color) override;
+    void FrameChanged() override;
+    void SkinRemoved() override;
+
+private:
+    TsMemo* memo_;
+};
 
 class TsMemo : public QPlainTextEdit {
     Q_OBJECT
@@ -34,7 +50,8 @@ public:
     // Ends loading: the design properties are set; takes the skin when one is active.
     void Loaded();
     bool Skinned() const;
-    // Puts the section's colours on the memo (and takes the design colours back without a skin).
+    // Puts the section's colours for the memo's state on it: the hot set while focused (or
+    // hovered) when the section has two or more states, else the normal set.
     void ApplySkinColors();
 
 protected:
@@ -45,17 +62,16 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void HandleSkinCommand(class TSkinCommandEvent& command);
-    void ResolveSection();
-    // Creates or frees the subclass object to match whether the memo is skinned.
+    friend class TMemoSkinOwner;
+    bool HandleSkinCommand(class TSkinCommandEvent& command);
+    // Creates or frees the subclass object to match whether the memo is skinned, and lays the
+    // frame out again.
     void UpdateSubclass();
-    void FocusChanged(bool focused);
+    void FocusChanged();
 
-    TWidgetSkinOwner skinOwner_;
+    TMemoSkinOwner skinOwner_;
     TsScrollWndData skinData_;
     std::unique_ptr<TacEditWnd> listSW_;
-    QPalette designPalette_;
-    bool designPaletteKept_ = false;
 };
 
 }  // namespace tornivex
