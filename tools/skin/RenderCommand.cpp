@@ -74,6 +74,17 @@ QString ParseArguments(const QStringList& args, RenderArguments& parsed) {
             const auto v = value();
             if (!v || v->isEmpty()) return QStringLiteral("--over-section wants a section name");
             parsed.Preview.OverSection = *v;
+        } else if (word == QLatin1String("--over-size") || word == QLatin1String("--at")) {
+            const bool size = word == QLatin1String("--over-size");
+            const auto v = value();
+            const QRegularExpression pair(size ? QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$")
+                                               : QStringLiteral("^(\\d{1,5}),(\\d{1,5})$"));
+            const auto match = pair.match(v.value_or(QString()));
+            if (!match.hasMatch())
+                return size ? QStringLiteral("--over-size wants WIDTHxHEIGHT, for example 541x206")
+                            : QStringLiteral("--at wants X,Y, for example 11,171");
+            (size ? parsed.Preview.OverWidth : parsed.Preview.AtX) = match.captured(1).toInt();
+            (size ? parsed.Preview.OverHeight : parsed.Preview.AtY) = match.captured(2).toInt();
         } else if (word == QLatin1String("--text")) {
             const auto v = value();
             if (!v) return QStringLiteral("--text wants a caption");

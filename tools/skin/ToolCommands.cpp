@@ -35,12 +35,16 @@ const std::vector<ToolCommand>& ToolCommands() {
          RunCheckCommand},
         {"render", "paint one section of a skin into a PNG",
          "usage: tornivex-skin render SKIN SECTION [--state N] [--size WxH]\n"
-         "       [--over COLOR | --over-section NAME] [--text CAPTION] [--glyph NAME] -o OUT.png\n"
+         "       [--over COLOR | --over-section NAME] [--over-size WxH --at X,Y]\n"
+         "       [--text CAPTION] [--glyph NAME] -o OUT.png\n"
          "  SKIN   internal skin name, package file (.asz) or unpacked skin directory\n"
          "  N      a state the section has: 0 normal, 1 hot, 2 pressed (its STATES value says how many)\n"
          "  WxH    each side 1 to 8192 pixels\n"
          "  COLOR  decimal or 0x-hex value 0x00BBGGRR as in skin options, or #RRGGBB\n"
-         "  NAME   of --glyph: a [GLOBALINFO] image such as BICONCLOSE, drawn centred in the state's frame\n",
+         "  NAME   of --glyph: a [GLOBALINFO] image such as BICONCLOSE, drawn centred in the state's frame\n"
+         "  --over-size, --at  the parent is painted at WxH and the section lies at X,Y in it, as a\n"
+         "         button lies in its form; the output is the section's own WxH\n"
+         "  CAPTION  centred as a push button centres its caption, in the section's font colours\n",
          RunRenderCommand, true},
     };
     return commands;

@@ -34,21 +34,14 @@ std::uint32_t CaptionFlags(bool wordWrap, bool rightToLeft) {
 
 TRect TsButton::CaptionRect() const {
     const int w = width() - (FStyle == bsSplitButton ? 16 : 0);
-    const int h = height();
     QFont font = this->font();
-    QRect measureIn(FContentMargin, 0, w - 2 * FContentMargin, 0);
-    if (FStyle == bsCommandLink) {
+    int margin = FContentMargin;
+    if (FStyle == bsCommandLink) {  // bold and larger, in a narrower strip
         font.setBold(true);
         font.setPixelSize(std::max(1, font.pixelSize()) + 2);
-        measureIn.setWidth(measureIn.width() * 2 / 3);
+        margin += (w - 2 * margin) / 6;
     }
-    const QRect text = MeasureFormattedText(font, this->text(), measureIn,
-                                            tfCenter | tfExpandTabs | (wordWrap_ ? tfWordBreak : tfSingleLine));
-    TRect rect;
-    rect.Left = (w - text.width()) / 2 - 1;
-    rect.Right = rect.Left + text.width() + 2;
-    rect.Top = (h - text.height()) / 2;
-    rect.Bottom = h - rect.Top;
+    TRect rect = paint::CenteredCaptionRect(font, text(), w, height(), margin, CaptionFlags(wordWrap_, false));
     const TsSkinManager* manager = skinData_.SkinManager();
     if (CurrentState() == 2 && (!Skinned() || !manager || manager->ButtonsOptions.ShiftContentOnClick)) {
         ++rect.Left, ++rect.Right, ++rect.Top, ++rect.Bottom;

@@ -53,6 +53,18 @@ bool UsesParentFontSection(const TLoadedSkin& skin, int skinIndex) {
 
 }  // namespace
 
+TRect CenteredCaptionRect(const QFont& font, const QString& text, int width, int height, int margin,
+                          std::uint32_t flags) {
+    const QRect measured = platform::MeasureFormattedText(font, text, QRect(margin, 0, width - 2 * margin, 0),
+                                                          flags & ~platform::tfVCenter);
+    TRect rect;
+    rect.Left = (width - measured.width()) / 2 - 1;
+    rect.Right = rect.Left + measured.width() + 2;
+    rect.Top = (height - measured.height()) / 2;
+    rect.Bottom = height - rect.Top;
+    return rect;
+}
+
 int FontSectionOf(const TsCommonData& data) {
     const TLoadedSkin* skin = LoadedSkinOf(data.SkinManager());
     if (!skin || !UsesParentFontSection(*skin, data.SkinIndex) || !data.Owner()) return data.SkinIndex;

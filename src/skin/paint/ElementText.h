@@ -34,6 +34,11 @@ struct TTextCanvas {
 void WriteElementText(TTextCanvas& canvas, const QString& text, bool enabled, bool hot,
                       const TsCommonData& data, std::uint32_t flags, const TRect& rect);
 
+// Where a centred caption goes in a control of `width` x `height`: measured within the margins
+// with `flags` (word break or single line), one pixel wider on each side, centred both ways.
+TRect CenteredCaptionRect(const QFont& font, const QString& text, int width, int height, int margin,
+                          std::uint32_t flags);
+
 // The section whose colours a control's text uses: its own, or for the skin's menu item, check
 // box, transparent, group box and web button sections the one its parent names (command 66).
 int FontSectionOf(const TsCommonData& data);

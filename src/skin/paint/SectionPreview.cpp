@@ -49,42 +49,54 @@ std::optional<TBitmap32> RenderSectionPreview(const TsSkinManager& manager, cons
             return Fail(error, QStringLiteral("the skin has no [GLOBALINFO] image \"%1\"").arg(preview.Glyph));
     }
 
+    const bool placed = preview.OverWidth > 0 || preview.OverHeight > 0;
+    const int overWidth = placed ? preview.OverWidth : preview.Width;
+    const int overHeight = placed ? preview.OverHeight : preview.Height;
+    const TPoint at = placed ? TPoint{preview.AtX, preview.AtY} : TPoint{};
+    if (overWidth <= 0 || overHeight <= 0 || overWidth > MaxPreviewSide || overHeight > MaxPreviewSide ||
+        at.X < 0 || at.Y < 0 || at.X + preview.Width > overWidth || at.Y + preview.Height > overHeight)
+        return Fail(error, QStringLiteral("a %1 x %2 section at (%3, %4) does not fit into %5 x %6")
+                               .arg(preview.Width).arg(preview.Height).arg(at.X).arg(at.Y).arg(overWidth).arg(overHeight));
+
     const TColor ground = ColorToRGB(preview.OverColor == clNone ? skin->Palette[pcMainColor] : preview.OverColor);
     const TRect all{0, 0, preview.Width, preview.Height};
-    TBitmap32 parent(preview.Width, preview.Height);
-    FillPixels32(parent, all, ground);
+    TBitmap32 parent(overWidth, overHeight);
+    FillPixels32(parent, TRect{0, 0, overWidth, overHeight}, ground);
     if (parentIndex >= 0) {
         TElementPaint under;
         under.Section = parentIndex;
-        under.Rect = all;
+        under.Rect = TRect{0, 0, overWidth, overHeight};
         under.Background = BackgroundSourceFromColor(ground);
         PaintElementIn(*skin, parent, under);
     }
 
+    // Painted as a control shows it: with the section's normal and hot textures.
     TsCommonData data;
     data.SetSkinManager(const_cast<TsSkinManager*>(&manager));
     data.SkinIndex = index;
+    data.Texture = skin->GetTextureIndex(index, QStringLiteral("PATTERN"));
+    data.HotTexture = skin->GetTextureIndex(index, QStringLiteral("HOTPATTERN"));
     data.FCacheBmp = std::make_unique<TBitmap32>(preview.Width, preview.Height);
     TElementPaint element;
-    element.Section = index;
     element.State = preview.State;
     element.Rect = all;
-    element.Background = BackgroundSourceFromBitmap(&parent, TPoint{});
-    PaintElementIn(*skin, *data.FCacheBmp, element);
+    element.Background = BackgroundSourceFromBitmap(&parent, at);
+    PaintElement(data, *data.FCacheBmp, element);
     if (glyphIndex >= 0) {
         const TsMaskData& glyph = skin->ma[static_cast<std::size_t>(glyphIndex)];
         if (const TBitmap32* image = MaskSourceImage(glyph)) {
-            const TPoint at{(preview.Width - MaskCellWidth(glyph)) / 2, (preview.Height - MaskCellHeight(glyph)) / 2};
-            DrawCornerImageFrom(*image, *data.FCacheBmp, at, preview.State,
-                                BackgroundSourceFromBitmap(&parent, TPoint{}), glyph, ciFullStrength);
+            const TPoint glyphAt{(preview.Width - MaskCellWidth(glyph)) / 2, (preview.Height - MaskCellHeight(glyph)) / 2};
+            DrawCornerImageFrom(*image, *data.FCacheBmp, glyphAt, preview.State,
+                                BackgroundSourceFromBitmap(&parent, at), glyph, ciFullStrength);
         }
     }
     if (!preview.Text.isEmpty()) {
         TTextCanvas canvas{*data.FCacheBmp, preview.Font, clBlack};
-        WriteElementText(canvas, preview.Text, true, preview.State != 0, data,
-                         platform::tfCenter | platform::tfVCenter | platform::tfSingleLine |
-                             platform::tfExpandTabs,
-                         all);
+        const std::uint32_t flags =
+            platform::tfCenter | platform::tfVCenter | platform::tfWordBreak | platform::tfExpandTabs;
+        constexpr int contentMargin = 6;  // a push button's default
+        WriteElementText(canvas, preview.Text, true, preview.State != 0, data, flags,
+                         CenteredCaptionRect(preview.Font, preview.Text, preview.Width, preview.Height, contentMargin, flags));
     }
     return std::move(*data.FCacheBmp);
 }

@@ -24,8 +24,14 @@ struct TSectionPreview {
     int Width = 64;
     int Height = 32;
     TColor OverColor = clNone;  // clNone = the skin's global colour
-    QString OverSection;        // painted first at the same size; wins over OverColor
-    QString Text;               // caption drawn with the section's font colours
+    QString OverSection;        // painted first; wins over OverColor
+    // The parent's size and where the section lies in it (0 x 0 = the section's own size at
+    // (0, 0)): a control previewed at its place in a form shows the form's pixels around it.
+    int OverWidth = 0;
+    int OverHeight = 0;
+    int AtX = 0;
+    int AtY = 0;
+    QString Text;               // caption centred as a push button centres it, in the section's font colours
     QString Glyph;              // a [GLOBALINFO] image (title-button glyph) centred, in the state's frame
     QFont Font;
 };
