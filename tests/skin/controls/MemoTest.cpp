@@ -201,5 +201,46 @@ TEST_F(MemoTest, FocusMarksTheFrameStaleAndADisabledMemoHasADisabledBar) {
     EXPECT_EQ(Platform()->value(), 0);
 }
 
+TEST_F(MemoTest, AMemoShorterThanTwoArrowsGetsTwoHalfArrows) {
+    memo->resize(233, 30);  // bar 26 high: less than two 17-pixel arrows
+    TacScrollBarWidget* bar = Bar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->height(), 26);
+    const TScrollBarLayout layout = bar->Bar().Layout();
+    EXPECT_TRUE(layout.HalfArrows);
+    EXPECT_TRUE(layout.ThumbRect.IsEmpty());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(8, 20));
+    EXPECT_EQ(Platform()->value(), 1);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(8, 5));
+    EXPECT_EQ(Platform()->value(), 0);
+}
+
+TEST_F(MemoTest, HorizontalBarsAreLaidOutByTheSameRulesWithTheCornerFilled) {
+    auto* wide = new TsMemo(window.get());
+    wide->setGeometry(4, 80, 200, 80);
+    wide->setLineWrapMode(QPlainTextEdit::NoWrap);
+    wide->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    wide->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    wide->setPlainText(QString(300, u'x') + QStringLiteral("\nshort"));
+    wide->Loaded();
+    wide->show();
+    ASSERT_NE(wide->ListSW(), nullptr);
+    TacScrollBarWidget* horz = wide->ListSW()->sBarHorz;
+    TacScrollBarWidget* vert = wide->ListSW()->sBarVert;
+    ASSERT_TRUE(horz->isVisible());
+    EXPECT_EQ(horz->geometry(), QRect(2, 80 - 2 - 17, 200 - 4 - 17, 17));
+    EXPECT_EQ(vert->geometry(), QRect(200 - 2 - 17, 2, 17, 80 - 4 - 17));
+    EXPECT_EQ(wide->viewport()->geometry(), QRect(2, 2, 200 - 4 - 17, 80 - 4 - 17));
+
+    QScrollBar* platform = wide->horizontalScrollBar();
+    ASSERT_GT(platform->maximum(), 0);
+    QTest::mouseClick(horz, Qt::LeftButton, {}, QPoint(horz->width() - 5, 8));  // right arrow
+    EXPECT_EQ(platform->value(), platform->singleStep());
+
+    // The square where the bars meet takes the first vertical track section's colour.
+    const QImage image = wide->grab().toImage();
+    EXPECT_EQ(QColor(image.pixel(200 - 2 - 8, 80 - 2 - 8)), SectionColor(*manager, "SCROLLBAR1V"));
+}
+
 }  // namespace
 }  // namespace tornivex
