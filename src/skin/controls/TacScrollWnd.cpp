@@ -108,6 +108,13 @@ TScrollBarMetrics TacScrollWnd::MetricsFor(int barType) const {
 
 bool TacScrollWnd::ControlEnabled() const { return CtrlHandle->isEnabled(); }
 
+int TacScrollWnd::NonClientHitTest(QPoint p) const {
+    if (!CtrlHandle->rect().contains(p)) return HTNOWHERE;
+    if (sBarVert->isVisible() && sBarVert->geometry().contains(p)) return HTVSCROLL;
+    if (sBarHorz->isVisible() && sBarHorz->geometry().contains(p)) return HTHSCROLL;
+    return ClientRect().contains(p) ? HTCLIENT : HTBORDER;
+}
+
 QRect TacScrollWnd::ClientRect() const { return CtrlHandle->rect().marginsRemoved(margins_); }
 
 void TacScrollWnd::UpdateLayout() {

@@ -11,6 +11,7 @@
 
 #include <QMargins>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QRect>
 
@@ -62,6 +63,10 @@ public:
     // What the bars are painted over, and its colour when no image of it is known.
     virtual paint::BackgroundSource BarBackground();
     virtual TColor BackgroundColor() const;
+
+    // The platform's non-client hit-test codes for a point of the control.
+    enum THitCode : int { HTNOWHERE = 0, HTCLIENT = 1, HTHSCROLL = 6, HTVSCROLL = 7, HTBORDER = 18 };
+    int NonClientHitTest(QPoint p) const;
 
     // The rectangle of the text (the viewport) inside the control.
     QRect ClientRect() const;

@@ -231,6 +231,12 @@ TEST_F(MemoTest, HorizontalBarsAreLaidOutByTheSameRulesWithTheCornerFilled) {
     EXPECT_EQ(horz->geometry(), QRect(2, 80 - 2 - 17, 200 - 4 - 17, 17));
     EXPECT_EQ(vert->geometry(), QRect(200 - 2 - 17, 2, 17, 80 - 4 - 17));
     EXPECT_EQ(wide->viewport()->geometry(), QRect(2, 2, 200 - 4 - 17, 80 - 4 - 17));
+    const TacScrollWnd& sw = *wide->ListSW();
+    EXPECT_EQ(sw.NonClientHitTest(QPoint(190, 10)), TacScrollWnd::HTVSCROLL);
+    EXPECT_EQ(sw.NonClientHitTest(QPoint(10, 70)), TacScrollWnd::HTHSCROLL);
+    EXPECT_EQ(sw.NonClientHitTest(QPoint(50, 30)), TacScrollWnd::HTCLIENT);
+    EXPECT_EQ(sw.NonClientHitTest(QPoint(0, 30)), TacScrollWnd::HTBORDER);
+    EXPECT_EQ(sw.NonClientHitTest(QPoint(190, 70)), TacScrollWnd::HTBORDER);  // the corner square
 
     QScrollBar* platform = wide->horizontalScrollBar();
     ASSERT_GT(platform->maximum(), 0);
