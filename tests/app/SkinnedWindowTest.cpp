@@ -15,6 +15,8 @@
 #include "WindowTestSupport.h"
 #include "acProvider.h"
 #include "acSBAnimation.h"
+#include "skin/data/SkinCommand.h"
+#include "skin/paint/Background.h"
 #include "sSkinManager.h"
 #include "sSkinProvider.h"
 
@@ -216,6 +218,37 @@ TEST_F(SkinnedWindowTest, ExcludedWindowsKeepTheDesktopLook) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     EXPECT_EQ(TsSkinProvider::Of(&box), nullptr);
     box.hide();
+}
+
+TEST_F(SkinnedWindowTest, ChildrenOfTheClientAreaGetTheWindowPictureUnderThem) {
+    ShowMainWindow();
+    const TBitmap32* cache = Provider1().SkinData().FCacheBmp.get();
+    ASSERT_NE(cache, nullptr);
+    // Asked for the bitmap: the window picture, with the client area's place in it.
+    paint::BackgroundQuery query;
+    query.Offset = TPoint{10, 20};
+    SendSkinCommand(form1->Client(), scGetBackground, reinterpret_cast<std::intptr_t>(&query));
+    EXPECT_EQ(query.Kind, paint::bkCache);
+    EXPECT_EQ(query.Bmp, cache);
+    EXPECT_EQ(query.Offset, (TPoint{10 + 3, 20 + 26}));
+    // Asked to draw: the part under a child at (100, 40) of the client lands in the child's bitmap.
+    TBitmap32 under(30, 10);
+    paint::BackgroundQuery draw;
+    draw.PleaseDraw = true;
+    draw.DrawDC = &under;
+    draw.Offset = TPoint{100, 40};
+    draw.R = TRect{0, 0, 30, 10};
+    SendSkinCommand(form1->Client(), scGetBackground, reinterpret_cast<std::intptr_t>(&draw));
+    EXPECT_EQ(draw.Kind, paint::bkCache);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 30; ++x) ASSERT_EQ(under.Pixel(x, y), cache->Pixel(103 + x, 66 + y)) << x << "," << y;
+    // The form itself answers in window coordinates, and names the offsets (command 61).
+    paint::BackgroundQuery direct;
+    SendSkinCommand(form1.get(), scGetBackground, reinterpret_cast<std::intptr_t>(&direct));
+    EXPECT_EQ(direct.Offset, (TPoint{0, 0}));
+    EXPECT_EQ(SendSkinCommand(form1.get(), 61), (26 << 16) | 3);
+    EXPECT_EQ(SendSkinCommand(form1.get(), scIsSkinned), 1);
+    EXPECT_EQ(SendSkinCommand(form1->Client(), scIsSkinned), 0);  // walked like any container
 }
 
 TEST_F(SkinnedWindowTest, AProviderNeedsAForm) {
