@@ -121,6 +121,15 @@ TEST_F(SkinnedWindowTest, HoverFadesTheHotFrameInOverTenSteps) {
               before.copy(r.Left, r.Top, r.Width(), r.Height()));
 }
 
+TEST_F(SkinnedWindowTest, GoingStraightIntoTheClientAreaLeavesTheCloseButton) {
+    ShowMainWindow();
+    MoveMouse(form1.get(), CloseCentre(Provider1()));
+    EXPECT_EQ(Provider1().ButtonClose().State, 1);
+    QEnterEvent enter(QPointF(500, 5), QPointF(500, 5), form1->Client()->mapToGlobal(QPointF(500, 5)));
+    QApplication::sendEvent(form1->Client(), &enter);
+    EXPECT_EQ(Provider1().ButtonClose().State, 0);
+}
+
 TEST_F(SkinnedWindowTest, DraggingTheTitleMovesTheWindow) {
     ShowMainWindow();
     const QPoint start = form1->pos();

@@ -5,22 +5,22 @@
 // the window outline to the skin's border image, follows activation, recolours plain labels and
 // answers the background queries of the controls on the form. Without a skin the form has the
 // desktop's own dialog frame and the provider passes everything through.
+#include <QMenu>
 #include <QObject>
 #include <QPointer>
+#include <QShortcut>
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
+#include "SkinnedWidget.h"
 #include "skin/data/SkinColor.h"
 #include "skin/paint/FormFrame.h"
-#include "SkinnedWidget.h"
 #include "skin/paint/sCommonData.h"
-
-#include <QMenu>
-#include <QShortcut>
 
 namespace tornivex {
 
@@ -50,8 +50,6 @@ struct TSavedLabelColor {
     std::uint32_t Background = 0;
     bool ParentFont = false;
 };
-
-class TsSkinProvider;
 
 // The form as the owner of the provider's skin state: the whole window is its picture.
 class TProviderSkinOwner : public TWidgetSkinOwner {
@@ -112,6 +110,7 @@ public:
 
     // True while a skin is applied to the form.
     bool Skinned() const;
+    // A skin with the form's section is there to apply (also while it is being announced).
     bool SkinAvailable() const;
 
     // --- Geometry (window coordinates).

@@ -134,7 +134,15 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (fromClient || watched != form_) return false;
+    if (fromClient) {
+        // The mouse went from the title strip straight into the client area: nothing is hot.
+        if (event->type() == QEvent::Enter && !closePressed_ && Skinned()) {
+            CurrentHT = 0;
+            SetCloseState(0);
+        }
+        return false;
+    }
+    if (watched != form_) return false;
     switch (event->type()) {
     case QEvent::Show:
         // Children adapted and the finished picture ready before the first paint.
