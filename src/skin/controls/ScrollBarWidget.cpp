@@ -14,6 +14,8 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QScrollBar>
 #include <QTimerEvent>
 #include <QWheelEvent>
@@ -97,6 +99,7 @@ const TBitmap32& TacScrollBarWidget::Render() {
     bar_.SetBounds(width(), height());
     bar_.SetMetrics(owner_.MetricsFor(bar_.nBarType));
     const TLoadedSkin* skin = paint::LoadedSkinOf(owner_.SkinManager());
+    skinPainted_ = false;
     if (!skin) return image_;
     TScrollBarLook look;
     look.Layout = bar_.Layout();
@@ -107,7 +110,7 @@ const TBitmap32& TacScrollBarWidget::Render() {
     look.Background = owner_.BarBackground();
     look.Offset = TPoint{x(), y()};
     look.ParentColor = owner_.BackgroundColor();
-    if (!PaintScrollBar(*skin, image_, look)) image_.Fill(paint::ColorToPixel(ColorToRGB(look.ParentColor)));
+    skinPainted_ = PaintScrollBar(*skin, image_, look);
     return image_;
 }
 
@@ -116,7 +119,30 @@ void TacScrollBarWidget::paintEvent(QPaintEvent*) {
     Render();
     ++paintCount_;
     QPainter painter(this);
-    painter.drawImage(0, 0, paint::WrapBitmap(image_));
+    if (skinPainted_) {
+        painter.drawImage(0, 0, paint::WrapBitmap(image_));
+        return;
+    }
+    // A skin without track sections for this bar: the platform's look, our behaviour.
+    QStyleOptionSlider option;
+    option.initFrom(this);
+    option.orientation = bar_.nBarType == sbVert ? Qt::Vertical : Qt::Horizontal;
+    if (platformBar_) {
+        option.minimum = platformBar_->minimum();
+        option.maximum = platformBar_->maximum();
+        option.sliderPosition = option.sliderValue = platformBar_->value();
+        option.pageStep = platformBar_->pageStep();
+        option.singleStep = platformBar_->singleStep();
+    }
+    if (!ArrowsEnabled()) option.state &= ~QStyle::State_Enabled;
+    option.subControls = QStyle::SC_All;
+    static constexpr QStyle::SubControl controls[6] = {
+        QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSubPage,
+        QStyle::SC_ScrollBarAddPage, QStyle::SC_None, QStyle::SC_ScrollBarSlider};
+    const int part = bar_.PressedPart() != spNone ? bar_.PressedPart() : bar_.HotPart();
+    if (part >= 0) option.activeSubControls = controls[part];
+    if (bar_.PressedPart() != spNone) option.state |= QStyle::State_Sunken;
+    style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
 }
 
 void TacScrollBarWidget::mousePressEvent(QMouseEvent* event) {
@@ -159,5 +185,10 @@ void TacScrollBarWidget::changeEvent(QEvent* event) {
 }
 
 void TacScrollBarWidget::resizeEvent(QResizeEvent*) { bar_.SetBounds(width(), height()); }
+
+void TacScrollBarWidget::hideEvent(QHideEvent*) {
+    // A hidden bar keeps no timers running and shows nothing hot or held when it comes back.
+    bar_.Reset();
+}
 
 }  // namespace tornivex

@@ -32,6 +32,9 @@ public:
     // Renders the bar as it would be painted now (also used by the benchmark).
     const TBitmap32& Render();
     int PaintCount() const { return paintCount_; }
+    // Whether the last render came from the skin (false: the skin has no track section for
+    // this kind of bar, and the platform's look is drawn instead).
+    bool SkinPainted() const { return skinPainted_; }
 
     // IScrollBarHost
     TScrollInfo PlatformScrollInfo() const override;
@@ -53,6 +56,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QBasicTimer& TimerFor(int id) { return id == TacScrollBar::HoverTimer ? hoverTimer_ : repeatTimer_; }
@@ -64,6 +68,7 @@ private:
     QBasicTimer repeatTimer_;
     TBitmap32 image_;
     int paintCount_ = 0;
+    bool skinPainted_ = false;
 };
 
 }  // namespace tornivex

@@ -5,11 +5,13 @@
 #include "sMemo.h"
 
 #include "InternalSkins.h"
+#include "TestSkin.h"
 #include "skin/data/LoadedSkin.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/PixelColor.h"
 
 #include <QAccessible>
+#include <QCursor>
 #include <QAccessibleValueInterface>
 #include <QScrollBar>
 #include <QTest>
@@ -246,6 +248,40 @@ TEST_F(MemoTest, HorizontalBarsAreLaidOutByTheSameRulesWithTheCornerFilled) {
     // The square where the bars meet takes the first vertical track section's colour.
     const QImage image = wide->grab().toImage();
     EXPECT_EQ(QColor(image.pixel(200 - 2 - 8, 80 - 2 - 8)), SectionColor(*manager, "SCROLLBAR1V"));
+}
+
+TEST_F(MemoTest, AHoverTickOverTheSamePartPaintsNothing) {
+    TacScrollBarWidget* bar = Bar();
+    ASSERT_NE(bar, nullptr);
+    QCursor::setPos(bar->mapToGlobal(QPoint(8, 30)));
+    if (bar->CursorPos() != TPoint{8, 30}) GTEST_SKIP() << "this platform does not move the cursor";
+    bar->Bar().MouseMove(TPoint{8, 30});
+    QApplication::processEvents();
+    ASSERT_TRUE(bar->SkinPainted());
+    const int painted = bar->PaintCount();
+    for (int i = 0; i < 5; ++i) bar->Bar().TimerTick(TacScrollBar::HoverTimer);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->PaintCount(), painted);
+    QCursor::setPos(bar->mapToGlobal(QPoint(8, 5)));  // onto the up arrow
+    bar->Bar().TimerTick(TacScrollBar::HoverTimer);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->Bar().HotPart(), spLineUp);
+    EXPECT_EQ(bar->PaintCount(), painted + 1);
+}
+
+TEST_F(MemoTest, ASkinWithoutScrollSectionsGetsThePlatformsBarLookWithTheSkinnedFrame) {
+    manager->InternalSkins().Add(QStringLiteral("Plain"),
+                                 testing::TestSkinPackage(testing::TestOptionsText("[EDIT]\nSTATES=1\nCOLOR=12632256\n")));
+    manager->SetSkinName(QStringLiteral("Plain"));
+    ASSERT_EQ(manager->GetSkinIndex(QStringLiteral("SCROLLBAR1V")), -1);
+    ASSERT_TRUE(memo->Skinned());
+    TacScrollBarWidget* bar = Bar();
+    ASSERT_NE(bar, nullptr);
+    const QImage image = Grab();
+    EXPECT_FALSE(bar->SkinPainted());
+    EXPECT_EQ(QColor(image.pixel(200, 60)), SectionColor(*manager, "EDIT"));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(8, bar->height() - 5));
+    EXPECT_EQ(Platform()->value(), 1);
 }
 
 }  // namespace
