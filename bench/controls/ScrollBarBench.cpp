@@ -15,7 +15,6 @@
 #include <memory>
 
 namespace tornivex {
-namespace {
 
 // The About dialog's memo: 233 x 67 with 27 lines, skinned by "Aluminium (internal)".
 struct MemoSetup {
@@ -39,9 +38,14 @@ struct MemoSetup {
     TsMemo* memo = nullptr;
 };
 
-MemoSetup& Setup() {
-    static MemoSetup setup;
+// Built on first use and taken down before the application object goes.
+std::unique_ptr<MemoSetup>& SetupSlot() {
+    static std::unique_ptr<MemoSetup> setup;
     return setup;
+}
+MemoSetup& Setup() {
+    if (!SetupSlot()) SetupSlot() = std::make_unique<MemoSetup>();
+    return *SetupSlot();
 }
 
 void BM_PaintVerticalBar(benchmark::State& state) {
@@ -78,7 +82,6 @@ void BM_HoverTickWithoutChange(benchmark::State& state) {
 }
 BENCHMARK(BM_HoverTickWithoutChange);
 
-}  // namespace
 }  // namespace tornivex
 
 int main(int argc, char** argv) {
@@ -88,5 +91,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    tornivex::SetupSlot().reset();
     return 0;
 }
