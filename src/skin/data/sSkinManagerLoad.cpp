@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <new>
+#include <optional>
 
 #include "SkinDialogs.h"
 #include "SkinDirectory.h"
@@ -68,7 +69,7 @@ void TsSkinManager::SetSkinName(const QString& value) {
         skin_.CommonSkinData.Active = false;
         // The new tables replace the old ones only after a complete load, so any failure, a skin
         // error or another (memory, say), keeps the previous skin and names the cause.
-        QString failure;
+        std::optional<QString> failure;
         try {
             LoadNamedSkin();
         } catch (const ESkinError& error) {
@@ -78,9 +79,9 @@ void TsSkinManager::SetSkinName(const QString& value) {
         } catch (const std::exception& error) {
             failure = QStringLiteral("The skin \"%1\" cannot be loaded: %2").arg(value, QString::fromLocal8Bit(error.what()));
         }
-        if (!failure.isNull()) {
+        if (failure) {
             skinName_ = oldName;
-            SkinDialogs().ShowError(failure, QStringLiteral("Error"));
+            SkinDialogs().ShowError(*failure, QStringLiteral("Error"));
         }
         if (active_) {
             if (!noAutoUpdate_) BroadcastNewSkin(true);
