@@ -19,7 +19,7 @@
 namespace tornivex::skintool {
 namespace {
 
-constexpr int MaxSide = 8192;  // as the section preview allows
+constexpr int MaxSide = paint::MaxPreviewSide;
 
 struct RenderArguments {
     QString Skin;

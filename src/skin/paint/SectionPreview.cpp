@@ -16,8 +16,6 @@
 namespace tornivex::paint {
 namespace {
 
-constexpr int MaxPreviewSide = 8192;
-
 std::optional<TBitmap32> Fail(QString* error, const QString& message) {
     if (error) *error = message;
     return std::nullopt;

@@ -18,6 +18,9 @@ class TsSkinManager;
 
 namespace tornivex::paint {
 
+// The largest side of a preview, in pixels.
+inline constexpr int MaxPreviewSide = 8192;
+
 struct TSectionPreview {
     QString Section;
     int State = 0;
