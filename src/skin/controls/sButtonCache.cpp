@@ -121,7 +121,11 @@ bool TsButton::PrepareButtonCache() {
 }
 
 void TsButton::paintEvent(QPaintEvent* event) {
-    if (!Skinned()) {
+    // The cache covers every pixel (its corners already show the parent): Qt need not paint the
+    // parent beneath first. The platform's button is not opaque.
+    const bool skinned = Skinned();
+    if (testAttribute(Qt::WA_OpaquePaintEvent) != skinned) setAttribute(Qt::WA_OpaquePaintEvent, skinned);
+    if (!skinned) {
         QPushButton::paintEvent(event);
         return;
     }

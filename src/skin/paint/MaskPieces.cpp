@@ -32,8 +32,9 @@ CopyPlan PlanCopy(const TRect& targetArea, const TRect& sourceArea, const TBitma
 TPixel32 ComposeThroughMask(TPixel32 s, TPixel32 d, TPixel32 m) {
     TPixel32 out = 0xFF000000u;
     for (int shift = 0; shift < 24; shift += 8) {
-        const int sc = (s >> shift) & 0xFF, dc = (d >> shift) & 0xFF, mc = (m >> shift) & 0xFF;
-        out |= TPixel32(static_cast<std::uint8_t>((sc * 256 + (dc - sc) * mc) / 256)) << shift;
+        // (s * 256 + (d - s) * m) div 256 with m <= 255 never goes negative: a shift does it.
+        const std::uint32_t sc = (s >> shift) & 0xFF, dc = (d >> shift) & 0xFF, mc = (m >> shift) & 0xFF;
+        out |= TPixel32(static_cast<std::uint8_t>((sc * (256 - mc) + dc * mc) >> 8)) << shift;
     }
     return out;
 }

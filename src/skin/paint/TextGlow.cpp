@@ -40,26 +40,63 @@ void BoxBlurGrey(std::uint8_t* grey, int width, int height, int w) {
     for (int x = 0; x < width; ++x) blurLine(grey + x, height, width);
 }
 
+namespace {
+
+// The blurred shape of one text in one rectangle size: everything of a glow but its colour and
+// place. A button draws the same caption in its hot and pressed looks and on every fade, so the
+// last few shapes are kept.
+struct TGlowShape {
+    QString Text;
+    QString FontKey;
+    int Width = 0, Height = 0, GlowSize = 0;
+    std::uint32_t Flags = 0;
+    std::vector<std::uint8_t> Grey;  // packed rows of the grown area
+};
+
+const std::vector<std::uint8_t>& GlowShape(const QString& text, const QFont& font, int width, int height,
+                                           int glowSize, std::uint32_t flags) {
+    static std::vector<TGlowShape> recent;  // most recent first; GUI thread only
+    const QString fontKey = font.key();
+    for (std::size_t i = 0; i < recent.size(); ++i) {
+        const TGlowShape& s = recent[i];
+        if (s.Width == width && s.Height == height && s.GlowSize == glowSize && s.Flags == flags &&
+            s.Text == text && s.FontKey == fontKey) {
+            std::rotate(recent.begin(), recent.begin() + static_cast<std::ptrdiff_t>(i),
+                        recent.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return recent.front().Grey;
+        }
+    }
+    const int grow = std::max(0, glowSize) + 4;
+    const int w = width + 2 * grow, h = height + 2 * grow;
+    QImage grey(w, h, QImage::Format_Grayscale8);
+    grey.fill(255);
+    for (const TPoint shift : {TPoint{-1, 0}, TPoint{0, -1}, TPoint{1, 0}, TPoint{0, 1}, TPoint{0, 0}}) {
+        QRect place(grow + shift.X, grow + shift.Y, width, height);
+        platform::DrawFormattedText(grey, font, Qt::black, text, place, flags);
+    }
+    // Rows of a QImage are padded; blur a packed copy.
+    TGlowShape shape{text, fontKey, width, height, glowSize, flags, {}};
+    shape.Grey.resize(static_cast<std::size_t>(w) * h);
+    for (int y = 0; y < h; ++y)
+        std::copy_n(grey.constScanLine(y), w, shape.Grey.data() + static_cast<std::size_t>(y) * w);
+    BoxBlurGrey(shape.Grey.data(), w, h, GlowBlurHalfWidth(glowSize));
+    constexpr std::size_t kept = 8;
+    if (recent.size() == kept) recent.pop_back();
+    recent.insert(recent.begin(), std::move(shape));
+    return recent.front().Grey;
+}
+
+}  // namespace
+
 void DrawTextGlow(TBitmap32& target, const QString& text, const TRect& rect, TColor glowColor,
                   int glowSize, std::uint32_t flags, const QFont& font) {
     if (text.isEmpty() || rect.IsEmpty() || target.Empty()) return;
     const TRect moved = Offset(rect, 1, 1);
     const int grow = std::max(0, glowSize) + 4;
     const TRect area{moved.Left - grow, moved.Top - grow, moved.Right + grow, moved.Bottom + grow};
-    QImage grey(area.Width(), area.Height(), QImage::Format_Grayscale8);
-    grey.fill(255);
     const std::uint32_t drawFlags = flags & ~std::uint32_t(platform::tfCalcRect);
-    for (const TPoint shift : {TPoint{-1, 0}, TPoint{0, -1}, TPoint{1, 0}, TPoint{0, 1}, TPoint{0, 0}}) {
-        QRect place(grow + shift.X, grow + shift.Y, moved.Width(), moved.Height());
-        platform::DrawFormattedText(grey, font, Qt::black, text, place, drawFlags);
-    }
-    // Rows of a QImage are padded; blur a packed copy.
-    std::vector<std::uint8_t> packed(static_cast<std::size_t>(area.Width()) * area.Height());
-    for (int y = 0; y < area.Height(); ++y)
-        std::copy_n(grey.constScanLine(y), area.Width(), packed.data() + static_cast<std::size_t>(y) * area.Width());
-    BoxBlurGrey(packed.data(), area.Width(), area.Height(), GlowBlurHalfWidth(glowSize));
-
-    TintByGrey(target, packed.data(), area, glowColor);
+    const std::vector<std::uint8_t>& grey = GlowShape(text, font, moved.Width(), moved.Height(), glowSize, drawFlags);
+    TintByGrey(target, grey.data(), area, glowColor);
 }
 
 void TintByGrey(TBitmap32& target, const std::uint8_t* grey, const TRect& area, TColor glowColor) {

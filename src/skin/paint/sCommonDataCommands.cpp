@@ -67,7 +67,8 @@ bool TsCommonData::HandleSkinCommand(TSkinCommandEvent& command) {
             command.SetResult(IsNotReadyAnswer());
             return true;
         case scIsHalfVisible:
-            command.SetResult(HalfVisible ? 1 : 0);
+            // A form is a window of its own: never partly hidden in a parent.
+            command.SetResult(HalfVisible && !(owner_ && owner_->IsProvider()) ? 1 : 0);
             return true;
         case scSetHalfVisible:
             HalfVisible = true;
