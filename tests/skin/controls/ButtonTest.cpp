@@ -4,6 +4,7 @@
 #include "sButton.h"
 
 #include "InternalSkins.h"
+#include "TestSkinPackage.h"
 #include "platform/text/DrawText.h"
 #include "skin/data/LoadedSkin.h"
 #include "skin/data/SkinCommand.h"
@@ -252,6 +253,28 @@ TEST_F(ButtonTest, WithoutAButtonSectionOrWithTheSkinRemovedItIsThePlatformsButt
     manager->SetSkinName(QStringLiteral("Topaz (internal)"));
     ASSERT_TRUE(button->Skinned());
     EXPECT_FALSE(SamePixels(skinned, Render())) << "the other skin paints differently";
+}
+
+TEST_F(ButtonTest, ASkinWithoutAButtonSectionLeavesThePlatformsButton) {
+    QImage master(8, 8, QImage::Format_RGB32);
+    master.fill(Qt::gray);
+    manager->InternalSkins().Add(
+        QStringLiteral("Plain"),
+        WriteSkinPackage({TSkinPackageEntry{QStringLiteral("Options.dat"),
+                                            "[GLOBALINFO]\nVERSION=8.00\nMASTERBITMAP=MASTER.BMP\n"
+                                            "[FORM]\nSTATES=1\nCOLOR=255\n"},
+                          TSkinPackageEntry{QStringLiteral("MASTER.BMP"), test::EncodeBmp(master)}}));
+    manager->SetSkinName(QStringLiteral("Plain"));
+    ASSERT_TRUE(manager->CommonSkinData().Active);
+    EXPECT_FALSE(button->Skinned());
+    EXPECT_EQ(-1, Data().SkinIndex);
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(button, &enter);
+    EXPECT_EQ(nullptr, Data().AnimTimer) << "nothing fades without the skin's look";
+    EXPECT_TRUE(Data().FMouseAbove);
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(1, clicks.count());
 }
 
 TEST_F(ButtonTest, AButtonCreatedBeforeTheSkinTakesItWhenTheManagerAnnouncesIt) {
