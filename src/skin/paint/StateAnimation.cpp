@@ -185,6 +185,8 @@ bool FadeStep(TsCommonData& data, int iteration) {
     const int c = std::clamp(Round(timer->Glow), 0, 255);
     paint::BlendBitmapOver(*timer->BmpOut, *timer->BmpTo, target == 1 ? 255 - c : c, TPoint{});
     data.Owner()->ShowFrame(*timer->BmpOut);
+    // Putting the frame on the screen may have stopped the fade (the paint found a new state).
+    if (!timer->BmpOut || !timer->BmpTo) return false;
     if (iteration < timer->Iterations) {
         // A glow window (only for sections with GlowCount) closes when nearly faded out.
         if (target == 0 && c < 10 && data.GlowID >= 0) timer->Glow = 0;

@@ -65,7 +65,11 @@ public:
     TColor Color() const override { return MakeColor(1, 2, 3); }
     TColor FontColor() const override { return clBlack; }
     void Redraw(bool) override { ++Redraws; }
-    void ShowFrame(const TBitmap32& frame) override { Frames.push_back(frame); }
+    void ShowFrame(const TBitmap32& frame) override {
+        Frames.push_back(frame);
+        if (OnShowFrame) OnShowFrame();
+    }
+    std::function<void()> OnShowFrame;  // what the screen does when a frame arrives
 
 protected:
     bool event(QEvent* e) override {

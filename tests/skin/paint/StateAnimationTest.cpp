@@ -144,6 +144,26 @@ TEST_F(StateAnimationTest, LeavingDuringTheFadeToHotContinuesFromTheReachedPosit
     EXPECT_EQ(nullptr, Timer().BmpTo);
 }
 
+TEST_F(StateAnimationTest, AFadeStoppedWhileItsFrameIsShownEndsQuietly) {
+    // A fade towards hot from a glow of 204 takes 2 steps but starts at iteration 8: its first
+    // step is already the last and has not arrived, so it puts the whole new look up.
+    data.AnimTimer = std::make_unique<TacThreadedTimer>();
+    Timer().Glow = 204;
+    ChangeTo(1, Hot, false, true);
+    EXPECT_EQ(Hot, owner.Frames.back().Pixel(0, 0)) << "the interrupted fade ends on the new look";
+    owner.Frames.clear();
+    // The same while the paint that shows the frame stops the fade (it found another state).
+    data.StopAnimation();
+    Timer().Glow = 204;
+    look = Normal;
+    SendSkinCommand(&owner, scRenderCache);
+    owner.OnShowFrame = [this] { data.StopAnimation(); };
+    ChangeTo(1, Hot, false, true);
+    EXPECT_EQ(1u, owner.Frames.size());
+    EXPECT_EQ(-1, Timer().FState);
+    EXPECT_FALSE(Timer().Enabled());
+}
+
 TEST_F(StateAnimationTest, WithoutAnimationTheChangeIsPaintedByInvalidation) {
     TacSkinEffects effects = manager->Effects();
     effects.AllowAnimation = false;
