@@ -15,7 +15,6 @@ namespace tornivex {
 namespace {
 
 using platform::InterfaceFont;
-using platform::TColorRef;
 using platform::TLabel;
 
 struct LabelDesign {
@@ -23,7 +22,7 @@ struct LabelDesign {
     QString caption;
     int fontPixels;
     bool bold;
-    TColorRef color;
+    TColor color;
     bool autoWidth;
 };
 
@@ -92,8 +91,8 @@ TForm1::~TForm1() {
 }
 
 void TForm1::CreateControls() {
-    constexpr TColorRef text = platform::clWindowText;
-    constexpr TColorRef black = platform::clBlack;
+    constexpr TColor text = clWindowText;
+    constexpr TColor black = clBlack;
     QWidget* c = client_;
     Label8 = MakeLabel(c, "Label8", {{8, 8, 37, 16}, "With a", 13, false, text, true});
     Label2 = MakeLabel(c, "Label2", {{100, 8, 83, 16}, "Stepper motor", 13, false, text, true});
@@ -103,11 +102,11 @@ void TForm1::CreateControls() {
     Label4 = MakeLabel(c, "Label4", {{198, 35, 0, 16}, {}, 13, false, text, true});
     Label11 = MakeLabel(c, "Label11",
                         {{8, 66, 118, 16}, "Using a 4th axis with", 13, false, black, true});
-    Label11->SetBackgroundColor(platform::clBtnFace);
+    Label11->SetBackgroundColor(clBtnFace);
     Label9 = MakeLabel(c, "Label9", {{189, 60, 7, 23}, ":", 19, true, black, true});
     Label10 = MakeLabel(c, "Label10", {{258, 66, 0, 16}, "Ratio", 13, false, text, true});
     Label12 = MakeLabel(c, "Label12", {{8, 95, 0, 16}, {}, 13, false, text, true});
-    Label13 = MakeLabel(c, "Label13", {{8, 121, 0, 18}, {}, 15, false, platform::clBlue, true});
+    Label13 = MakeLabel(c, "Label13", {{8, 121, 0, 18}, {}, 15, false, clBlue, true});
 
     CreateFields();
 

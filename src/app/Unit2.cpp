@@ -53,15 +53,15 @@ TForm2::TForm2(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainWindo
     sWebLabel1 = new TsWebLabel(client_);
     sWebLabel1->setObjectName(QStringLiteral("sWebLabel1"));
     sWebLabel1->setGeometry(64, 76, 0, 13);
-    sWebLabel1->SetFont(InterfaceFont(11), platform::clWindowText);
-    sWebLabel1->SetHoverFont(InterfaceFont(11), platform::clWindowText);
+    sWebLabel1->SetFont(InterfaceFont(11), clWindowText);
+    sWebLabel1->SetHoverFont(InterfaceFont(11), clWindowText);
     sWebLabel1->SetCaption(kMakerAddress);
     sWebLabel1->SetURL(kMakerURL);
 
     Label2 = new platform::TLabel(client_);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(InterfaceFont(9));
-    Label2->SetFontColor(platform::clNavy);
+    Label2->SetFontColor(clNavy);
     Label2->setGeometry(45, 94, 0, 11);
     Label2->SetCaption(kCopyrightLine);
 

@@ -31,22 +31,19 @@ QPalette::ColorRole RoleOf(unsigned index, QPalette::ColorGroup& group) {
 
 }  // namespace
 
-TColorRef ColorToRGB(TColorRef color) {
-    if (!IsSystemColor(color) || color == clNone) return color;
+TColor PaletteSystemColor(int index) {
     QPalette::ColorGroup group;
-    const QPalette::ColorRole role = RoleOf(color & 0xFFu, group);
-    const QPalette palette = QGuiApplication::palette();
-    return FromQColor(palette.color(group, role));
+    const QPalette::ColorRole role = RoleOf(static_cast<unsigned>(index) & 0xFFu, group);
+    return FromQColor(QGuiApplication::palette().color(group, role));
 }
 
-QColor ToQColor(TColorRef color) {
-    const TColorRef rgb = ColorToRGB(color);
-    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+void InstallPaletteSystemColors() { SetSystemColorResolver(&PaletteSystemColor); }
+
+QColor ToQColor(TColor color) {
+    const TColor rgb = ColorToRGB(color);
+    return QColor(ColorR(rgb), ColorG(rgb), ColorB(rgb));
 }
 
-TColorRef FromQColor(const QColor& color) {
-    return static_cast<TColorRef>(color.red()) | (static_cast<TColorRef>(color.green()) << 8) |
-           (static_cast<TColorRef>(color.blue()) << 16);
-}
+TColor FromQColor(const QColor& color) { return MakeColor(color.red(), color.green(), color.blue()); }
 
 }  // namespace tornivex::platform

@@ -1,29 +1,21 @@
 #pragma once
-#include <cstdint>
-
+// The platform's side of the colour model (common/color/Color.h): system colours read from the
+// application palette, and conversion to and from Qt's colours.
 #include <QColor>
+
+#include "common/color/Color.h"
 
 namespace tornivex::platform {
 
-// Colours are 0x00BBGGRR; 0xFF0000nn names system colour nn.
-using TColorRef = uint32_t;
+// System colour `index` as the application palette shows it (0x00BBGGRR).
+TColor PaletteSystemColor(int index);
 
-constexpr TColorRef clNone = 0x1FFFFFFF;
-constexpr TColorRef clBtnFace = 0xFF00000F;
-constexpr TColorRef clWindow = 0xFF000005;
-constexpr TColorRef clWindowText = 0xFF000008;
-constexpr TColorRef clHighlight = 0xFF00000D;
-constexpr TColorRef clBlack = 0x000000;
-constexpr TColorRef clNavy = 0x800000;
-constexpr TColorRef clBlue = 0xFF0000;
-constexpr TColorRef clWhite = 0xFFFFFF;
+// Makes ColorToRGB resolve system colours from the application palette; the application object
+// does this when it starts.
+void InstallPaletteSystemColors();
 
-constexpr bool IsSystemColor(TColorRef color) { return (color & 0xFF000000u) == 0xFF000000u; }
-
-// A system colour resolved from the application palette; a plain colour is returned unchanged.
-TColorRef ColorToRGB(TColorRef color);
-
-QColor ToQColor(TColorRef color);
-TColorRef FromQColor(const QColor& color);
+// System colours are resolved first.
+QColor ToQColor(TColor color);
+TColor FromQColor(const QColor& color);
 
 }  // namespace tornivex::platform

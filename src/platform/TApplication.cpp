@@ -5,13 +5,16 @@
 #include <QMessageBox>
 
 #include "ErrorDisplay.h"
+#include "SystemColors.h"
 
 namespace tornivex::platform {
 
 TApplication::TApplication(int& argc, char** argv)
-    : QApplication(argc, argv), presenter_(&ShowPlatformErrorBox) {}
+    : QApplication(argc, argv), presenter_(&ShowPlatformErrorBox) {
+    InstallPaletteSystemColors();
+}
 
-TApplication::~TApplication() = default;
+TApplication::~TApplication() { SetSystemColorResolver({}); }
 
 TApplication* TApplication::Instance() {
     return qobject_cast<TApplication*>(QCoreApplication::instance());

@@ -30,12 +30,12 @@ void TLabel::SetAutoSize(bool autoSize) {
     AdjustBounds();
 }
 
-void TLabel::SetFontColor(TColorRef color) {
+void TLabel::SetFontColor(TColor color) {
     fontColor_ = color;
     update();
 }
 
-void TLabel::SetBackgroundColor(TColorRef color) {
+void TLabel::SetBackgroundColor(TColor color) {
     background_ = color;
     update();
 }

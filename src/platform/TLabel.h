@@ -20,11 +20,11 @@ public:
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
 
-    TColorRef FontColor() const { return fontColor_; }
-    void SetFontColor(TColorRef color);
+    TColor FontColor() const { return fontColor_; }
+    void SetFontColor(TColor color);
     // clNone keeps the label transparent.
-    void SetBackgroundColor(TColorRef color);
-    TColorRef BackgroundColor() const { return background_; }
+    void SetBackgroundColor(TColor color);
+    TColor BackgroundColor() const { return background_; }
 
     QSize sizeHint() const override;
 
@@ -37,8 +37,8 @@ private:
 
     QString caption_;
     bool autoSize_ = true;
-    TColorRef fontColor_ = clWindowText;
-    TColorRef background_ = clNone;
+    TColor fontColor_ = clWindowText;
+    TColor background_ = clNone;
 };
 
 }  // namespace tornivex::platform

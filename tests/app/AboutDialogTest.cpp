@@ -42,7 +42,7 @@ TEST_F(AboutDialogTest, LayoutAndNotice) {
     EXPECT_EQ(form2->sWebLabel1->Caption(), kMakerAddress);
     EXPECT_EQ(form2->Label2->pos(), QPoint(45, 94));
     EXPECT_EQ(form2->Label2->font().pixelSize(), 9);
-    EXPECT_EQ(form2->Label2->FontColor(), platform::clNavy);
+    EXPECT_EQ(form2->Label2->FontColor(), clNavy);
     EXPECT_FALSE(form2->isVisible());  // created hidden
 
     const QStringList lines = form2->sMemo1->toPlainText().split(u'\n');

@@ -49,23 +49,23 @@ TEST_F(SkinAdaptationTest, ALabelTaggedOutKeepsItsDesignColour) {
     SetTag(form1->Label13, acNoSkinTag);
     Manager().SetActive(true);
     EXPECT_TRUE(Provider1().Skinned());
-    EXPECT_EQ(form1->Label13->FontColor(), platform::clBlue);
-    EXPECT_NE(form1->Label12->FontColor(), platform::clWindowText);  // the others are recoloured
+    EXPECT_EQ(form1->Label13->FontColor(), clBlue);
+    EXPECT_NE(form1->Label12->FontColor(), clWindowText);  // the others are recoloured
 }
 
 TEST_F(SkinAdaptationTest, SkinnedLabelColours) {
     ShowMainWindow();
     TsLabel label(form1->Client());
-    label.SetFontColor(platform::clBlue);
+    label.SetFontColor(clBlue);
     label.SetCaption(QStringLiteral("x"));
     const TColor labelText = Manager().Palette()[pcLabelText];
     EXPECT_EQ(label.CurrentTextColor(), labelText);  // the skin's colour, not the font's
     label.SetUseSkinColor(false);
-    EXPECT_EQ(label.CurrentTextColor(), static_cast<TColor>(platform::clBlue));
+    EXPECT_EQ(label.CurrentTextColor(), clBlue);
     label.SetUseSkinColor(true);
     // Disabled: the colour halfway-ish to the parent's (0.4 of the way).
     label.setEnabled(false);
-    const TColor parent = static_cast<TColor>(platform::FromQColor(form1->Client()->palette().color(QPalette::Window)));
+    const TColor parent = platform::FromQColor(form1->Client()->palette().color(QPalette::Window));
     EXPECT_EQ(label.CurrentTextColor(), paint::BlendColors(ColorToRGB(labelText), ColorToRGB(parent), 0.4));
     label.setEnabled(true);
     // A section of its own names the colour.
@@ -76,8 +76,8 @@ TEST_F(SkinAdaptationTest, SkinnedLabelColours) {
     // Without a skin the labels draw with their fonts' colours.
     Manager().SetActive(false);
     label.SetSkinSection(QString());
-    EXPECT_EQ(label.CurrentTextColor(), static_cast<TColor>(platform::clBlue));
-    EXPECT_EQ(form1->sWebLabel1->CurrentTextColor(), ColorToRGB(static_cast<TColor>(platform::clWindowText)));
+    EXPECT_EQ(label.CurrentTextColor(), clBlue);
+    EXPECT_EQ(form1->sWebLabel1->CurrentTextColor(), ColorToRGB(clWindowText));
     Manager().SetActive(true);
 }
 

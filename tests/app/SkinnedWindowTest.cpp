@@ -276,16 +276,16 @@ TEST_F(SkinnedWindowTest, LabelsTakeTheSkinColourAndGetTheirDesignBack) {
     const TColor labelText = PaletteColor(pcLabelText);
     for (platform::TLabel* label : {form1->Label8, form1->Label13, form1->Label9, form1->Label11})
         EXPECT_EQ(ColorOf(label), labelText) << label->objectName().toStdString();
-    EXPECT_EQ(form1->Label11->BackgroundColor(), platform::clNone);  // transparent over the skin
+    EXPECT_EQ(form1->Label11->BackgroundColor(), clNone);  // transparent over the skin
     EXPECT_EQ(Provider1().SavedLabelColors.size(), 11u);
     const QImage skinned = form1->grab().toImage();
 
     form1->sSkinManager1->SetActive(false);
     EXPECT_FALSE(Provider1().Skinned());
-    EXPECT_EQ(form1->Label13->FontColor(), platform::clBlue);
-    EXPECT_EQ(form1->Label9->FontColor(), platform::clBlack);
-    EXPECT_EQ(form1->Label8->FontColor(), platform::clWindowText);
-    EXPECT_EQ(form1->Label11->BackgroundColor(), platform::clBtnFace);
+    EXPECT_EQ(form1->Label13->FontColor(), clBlue);
+    EXPECT_EQ(form1->Label9->FontColor(), clBlack);
+    EXPECT_EQ(form1->Label8->FontColor(), clWindowText);
+    EXPECT_EQ(form1->Label11->BackgroundColor(), clBtnFace);
     EXPECT_TRUE(Provider1().SavedLabelColors.empty());
     // The desktop's dialog frame: close only, fixed size, same client size.
     EXPECT_EQ(form1->size(), QSize(535, 177));

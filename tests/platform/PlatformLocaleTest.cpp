@@ -40,10 +40,10 @@ TEST(PlatformLocale, WatcherRereadsOnLocaleChange) {
 }
 
 TEST(SystemColors, PlainColoursPassAndSystemColoursResolve) {
-    EXPECT_EQ(ColorToRGB(0x123456), 0x123456u);
+    EXPECT_EQ(ColorToRGB(0x123456), 0x123456);
     EXPECT_FALSE(IsSystemColor(ColorToRGB(clBtnFace)));
     EXPECT_EQ(ToQColor(0x0000FF), QColor(255, 0, 0));  // red is the low byte
-    EXPECT_EQ(FromQColor(QColor(1, 2, 3)), 0x030201u);
+    EXPECT_EQ(FromQColor(QColor(1, 2, 3)), 0x030201);
 }
 
 }  // namespace

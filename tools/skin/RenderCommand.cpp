@@ -8,7 +8,7 @@
 #include "platform/Fonts.h"
 #include "skin/paint/SectionPreview.h"
 
-#include "skin/data/SkinColor.h"
+#include "common/color/Color.h"
 #include "skin/data/sSkinManager.h"
 
 #include <QBuffer>

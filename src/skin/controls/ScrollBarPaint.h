@@ -5,7 +5,7 @@
 #include "ScrollBarGeometry.h"
 
 #include "skin/data/Bitmap32.h"
-#include "skin/data/SkinColor.h"
+#include "common/color/Color.h"
 #include "skin/paint/Background.h"
 
 namespace tornivex {

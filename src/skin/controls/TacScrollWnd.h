@@ -6,7 +6,7 @@
 
 #include "ScrollBarGeometry.h"
 
-#include "skin/data/SkinColor.h"
+#include "common/color/Color.h"
 #include "skin/paint/Background.h"
 
 #include <QMargins>

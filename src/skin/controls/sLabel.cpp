@@ -19,7 +19,7 @@ namespace {
 TColor ParentColorOf(const QWidget* label) {
     const QWidget* parent = label->parentWidget();
     const QColor c = parent ? parent->palette().color(QPalette::Window) : label->palette().color(QPalette::Window);
-    return static_cast<TColor>(platform::FromQColor(c));
+    return platform::FromQColor(c);
 }
 
 }  // namespace
@@ -94,14 +94,14 @@ void TsCustomLabel::paintEvent(QPaintEvent* event) {
         FSkinIndex = manager->GetSkinIndex(skinSection_.toUpper());
         if (FSkinIndex > 0) PaintSectionBackground(painter, FSkinIndex);
     }
-    if (!transparent_ && FSkinIndex <= 0 && BackgroundColor() != platform::clNone)
+    if (!transparent_ && FSkinIndex <= 0 && BackgroundColor() != clNone)
         painter.fillRect(rect(), platform::ToQColor(BackgroundColor()));
     TColor color = CurrentTextColor();
     if (manager->IsValidSkinIndex(FSkinIndex))
         color = manager->gd()[static_cast<std::size_t>(FSkinIndex)].Props[0].FontColor.Color;
     FSkinIndex = -1;
     painter.setFont(CurrentFont());
-    painter.setPen(platform::ToQColor(static_cast<platform::TColorRef>(ColorToRGB(color))));
+    painter.setPen(platform::ToQColor(color));
     int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     if (ShowAccelChar) flags |= Qt::TextShowMnemonic;
     painter.drawText(rect(), flags, Caption());

@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "TLabel.h"
-#include "skin/data/SkinColor.h"
+#include "common/color/Color.h"
 
 namespace tornivex {
 

@@ -7,10 +7,9 @@
 
 #include <vector>
 
-#include "SystemColors.h"
 #include "acProvider.h"
 #include "skin/data/SkinCommand.h"
-#include "skin/data/SkinColor.h"
+#include "common/color/Color.h"
 #include "sSkinManagerWidgetsAttach.h"
 #include "sSkinManagerWidgetsHot.h"
 #include "sSkinManagerWidgetsWindows.h"
@@ -136,9 +135,6 @@ void InstallSkinManagerWidgets() {
     SetSkinDialogs(&widgets);
     // Forms without a provider of their own get one when first shown or activated.
     InstallFormActivationWatch();
-    SetSystemColorResolver([](int index) {
-        return static_cast<TColor>(platform::ColorToRGB(platform::TColorRef(SystemColor(index))));
-    });
 }
 
 } // namespace tornivex

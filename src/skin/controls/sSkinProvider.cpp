@@ -138,7 +138,7 @@ int TsSkinProvider::OffsetY() const {
 TColor TsSkinProvider::FormColor() const {
     const TLoadedSkin* skin = paint::LoadedSkinOf(skinData_->SkinManager());
     if (!Skinned() || skinData_->FCustomColor || !skin)
-        return static_cast<TColor>(platform::FromQColor(form_->palette().color(QPalette::Window)));
+        return platform::FromQColor(form_->palette().color(QPalette::Window));
     const TsGeneralData& section = skin->gd[static_cast<std::size_t>(skinData_->SkinIndex)];
     return section.Props[static_cast<std::size_t>(std::min(formActive_, section.States - 1) > 0 ? 1 : 0)].Color;
 }
@@ -250,10 +250,10 @@ void TsSkinProvider::InitLabel(QWidget* control, bool skinned) {
         if (!manager) return;
         if (saved == SavedLabelColors.end()) {
             SavedLabelColors.push_back({label, label->FontColor(), label->BackgroundColor(), false});
-            if (label->BackgroundColor() == platform::clNone || transparentAlways)
-                label->SetBackgroundColor(platform::clNone);
+            if (label->BackgroundColor() == clNone || transparentAlways)
+                label->SetBackgroundColor(clNone);
         }
-        label->SetFontColor(static_cast<platform::TColorRef>(manager->GetGlobalFontColor()));
+        label->SetFontColor(manager->GetGlobalFontColor());
         return;
     }
     if (saved == SavedLabelColors.end()) return;

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "SkinnedWidget.h"
-#include "skin/data/SkinColor.h"
+#include "common/color/Color.h"
 #include "skin/paint/FormFrame.h"
 #include "skin/paint/sCommonData.h"
 
@@ -46,8 +46,8 @@ void SetTag(QObject* object, int tag);
 // One recoloured plain label and what it had before.
 struct TSavedLabelColor {
     QPointer<platform::TLabel> Control;
-    std::uint32_t FontColor = 0;
-    std::uint32_t Background = 0;
+    TColor FontColor = 0;
+    TColor Background = 0;
     bool ParentFont = false;
 };
 

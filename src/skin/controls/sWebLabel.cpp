@@ -15,7 +15,7 @@ TsWebLabel::TsWebLabel(QWidget* parent) : TsLabel(parent) {
     SetTransparent(true);
 }
 
-void TsWebLabel::SetFont(const QFont& font, platform::TColorRef color) {
+void TsWebLabel::SetFont(const QFont& font, TColor color) {
     normalFont_ = font;
     normalColor_ = color;
     SetFontColor(color);
@@ -23,7 +23,7 @@ void TsWebLabel::SetFont(const QFont& font, platform::TColorRef color) {
     update();
 }
 
-void TsWebLabel::SetHoverFont(const QFont& font, platform::TColorRef color) {
+void TsWebLabel::SetHoverFont(const QFont& font, TColor color) {
     hoverFont_ = font;
     hoverColor_ = color;
     if (mouseAbove_) setFont(font);

@@ -20,8 +20,8 @@ public:
     int ShowMode = 10;  // soDefault
 
     // Setting the font sets the normal font too.
-    void SetFont(const QFont& font, platform::TColorRef color);
-    void SetHoverFont(const QFont& font, platform::TColorRef color);
+    void SetFont(const QFont& font, TColor color);
+    void SetHoverFont(const QFont& font, TColor color);
     const QFont& NormalFont() const { return normalFont_; }
     const QFont& HoverFont() const { return hoverFont_; }
     bool MouseAbove() const { return mouseAbove_; }
@@ -40,8 +40,8 @@ private:
     QString url_;
     QFont normalFont_;
     QFont hoverFont_;
-    platform::TColorRef normalColor_ = platform::clWindowText;
-    platform::TColorRef hoverColor_ = platform::clWindowText;
+    TColor normalColor_ = clWindowText;
+    TColor hoverColor_ = clWindowText;
     bool mouseAbove_ = false;
 };
 

@@ -2,7 +2,7 @@
 // Hue, saturation and brightness adjustments of a loaded skin (images and colours). A value of
 // 0 leaves everything untouched.
 #include "Bitmap32.h"
-#include "SkinColor.h"
+#include "common/color/Color.h"
 
 namespace tornivex {
 

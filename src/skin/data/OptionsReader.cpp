@@ -1,7 +1,7 @@
 #include "OptionsReader.h"
 
 #include "OptionRanges.h"
-#include "SkinColor.h"
+#include "common/color/Color.h"
 
 namespace tornivex {
 

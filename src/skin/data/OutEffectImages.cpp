@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "SkinColor.h"
+#include "common/color/Color.h"
 
 namespace tornivex {
 namespace {

@@ -2,7 +2,7 @@
 // Skin-wide values read from [GLOBALINFO] (`CommonSkinData`) and the two outer-effect rows (`oe`).
 #include <QString>
 
-#include "SkinColor.h"
+#include "common/color/Color.h"
 
 namespace tornivex {
 

@@ -2,7 +2,7 @@
 // The skin-wide colour slots of the manager's `Palette`.
 #include <array>
 
-#include "SkinColor.h"
+#include "common/color/Color.h"
 
 namespace tornivex {
 

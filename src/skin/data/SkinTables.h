@@ -9,7 +9,7 @@
 
 #include "Bitmap32.h"
 #include "Geometry.h"
-#include "SkinColor.h"
+#include "common/color/Color.h"
 
 namespace tornivex {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Bitmap32.h"
-#include "SkinColor.h"
+#include "common/color/Color.h"
 
 namespace tornivex {
 

@@ -4,7 +4,7 @@
 
 #include "skin/data/Bitmap32.h"
 #include "skin/data/Geometry.h"
-#include "skin/data/SkinColor.h"
+#include "common/color/Color.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // Conversions between the engine's colour values (0x00BBGGRR) and 32-bit pixels (0xAARRGGBB).
 
 #include "skin/data/Bitmap32.h"
-#include "skin/data/SkinColor.h"
+#include "common/color/Color.h"
 
 namespace tornivex::paint {
 

@@ -4,7 +4,7 @@
 // command, the golden pictures and the benchmarks.
 
 #include "skin/data/Bitmap32.h"
-#include "skin/data/SkinColor.h"
+#include "common/color/Color.h"
 
 #include <QFont>
 #include <QImage>

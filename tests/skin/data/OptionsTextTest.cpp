@@ -5,7 +5,7 @@
 #include "OptionRanges.h"
 #include "OptionsReader.h"
 #include "OptionsText.h"
-#include "SkinColor.h"
+#include "common/color/Color.h"
 
 namespace tornivex {
 namespace {

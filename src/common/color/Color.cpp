@@ -1,4 +1,4 @@
-#include "SkinColor.h"
+#include "Color.h"
 
 #include <array>
 #include <utility>
