@@ -5,6 +5,7 @@
 
 #include "ErrorDisplay.h"
 #include "Errors.h"
+#include "SystemColors.h"
 #include "TApplication.h"
 
 namespace tornivex::platform {
@@ -79,6 +80,19 @@ TEST_F(TApplicationTest, ExceptionFromEventHandlerReachesTheDisplay) {
     QTest::mouseClick(&button, Qt::LeftButton);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Floating point overflow.");
+}
+
+TEST_F(TApplicationTest, SystemColoursFollowTheApplicationPalette) {
+    const QPalette saved = QApplication::palette();
+    QPalette palette = saved;
+    palette.setColor(QPalette::Active, QPalette::Button, QColor(1, 2, 3));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(40, 50, 60));
+    QApplication::setPalette(palette);
+    EXPECT_EQ(ColorToRGB(clBtnFace), 0x030201);
+    EXPECT_EQ(ColorToRGB(SystemColor(17)), MakeColor(40, 50, 60));  // grey text
+    EXPECT_EQ(ToQColor(clBtnFace), QColor(1, 2, 3));
+    EXPECT_EQ(ColorToRGB(clNavy), clNavy);
+    QApplication::setPalette(saved);
 }
 
 }  // namespace
