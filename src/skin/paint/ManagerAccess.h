@@ -1,7 +1,8 @@
 #pragma once
-// How painting reaches a skin manager's loaded tables. Painting code reads a manager only through
-// these two functions; the one other reader is the control state object (`TsCommonData`), which
-// asks its manager whether it is active and skinned.
+// How painting reaches a skin manager's loaded tables. The pixel painters (elements, text, frames,
+// previews) read a manager only through these two functions. The control state layer
+// (`TsCommonData` with its commands and queries, and the state fades) also reads the manager's
+// settings directly: section look-ups, colour filters, options and animation events.
 
 namespace tornivex {
 class TsSkinManager;
