@@ -20,9 +20,12 @@ void TLabel::SetCaption(const QString& caption) {
     caption_ = caption;
     AdjustBounds();
     update();
-    // A screen reader hears the new text of a result line.
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    // A screen reader hears the new text of a result line. Without one nothing is built (asking
+    // for the event's interface would load the accessibility plugins at start-up).
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void TLabel::SetAutoSize(bool autoSize) {

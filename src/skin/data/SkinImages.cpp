@@ -36,6 +36,8 @@ QImage Decode(const QByteArray& bytes, const char* format) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(false);
+    // The format is known: no probing of every image plugin (that loads them all at start-up).
+    reader.setAutoDetectImageFormat(false);
     // A forged header must not make the loader allocate gigabytes.
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > MaxSkinImageSide || size.height() > MaxSkinImageSide ||
