@@ -121,6 +121,35 @@ TEST_F(SkinnedWindowTest, HoverFadesTheHotFrameInOverTenSteps) {
               before.copy(r.Left, r.Top, r.Width(), r.Height()));
 }
 
+TEST_F(SkinnedWindowTest, AFadeTurnsRoundWhereItIs) {
+    ShowMainWindow();
+    MoveMouse(form1.get(), CloseCentre(Provider1()));
+    TacSBAnimation* fade = Provider1().CloseAnimation();
+    ASSERT_NE(fade, nullptr);
+    for (int i = 0; i < 4; ++i) fade->Step();
+    EXPECT_EQ(fade->Opacity(), 100);
+    // Leaving half-way fades out from there: four steps back to nothing.
+    MoveMouse(form1.get(), QPoint(100, 100));
+    int steps = 1;
+    while (fade->Step()) ++steps;
+    EXPECT_EQ(steps, 4);
+    EXPECT_EQ(fade->OverlayState(), -1);
+    // Pressing during a fade-in shows the pressed frame at full strength at once.
+    MoveMouse(form1.get(), CloseCentre(Provider1()));
+    fade->Step();
+    QTest::mousePress(form1.get(), Qt::LeftButton, {}, CloseCentre(Provider1()));
+    EXPECT_EQ(fade->OverlayState(), 2);
+    EXPECT_EQ(fade->Opacity(), 255);
+    EXPECT_FALSE(fade->Running());
+    // Dragged off while pressed: not pressed any more, and releasing there closes nothing.
+    QMouseEvent off(QEvent::MouseMove, QPointF(200, 100), form1->mapToGlobal(QPointF(200, 100)), Qt::NoButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form1.get(), &off);
+    EXPECT_EQ(Provider1().ButtonClose().State, 0);
+    QTest::mouseRelease(form1.get(), Qt::LeftButton, {}, QPoint(200, 100));
+    EXPECT_TRUE(form1->isVisible());
+}
+
 TEST_F(SkinnedWindowTest, GoingStraightIntoTheClientAreaLeavesTheCloseButton) {
     ShowMainWindow();
     MoveMouse(form1.get(), CloseCentre(Provider1()));
