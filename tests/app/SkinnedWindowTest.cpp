@@ -3,6 +3,7 @@
 // paint, label recolouring, the link label's hover and press, and removing and returning the skin.
 #include <QAccessible>
 #include <QApplication>
+#include <QCursor>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -200,6 +201,95 @@ TEST_F(SkinnedWindowTest, RightClickOnTheCaptionOffersMoveAndClose) {
         if (action->isVisible() && !action->isSeparator()) visible << action->objectName();
     EXPECT_EQ(visible, (QStringList{"miMove", "miClose"}));
     menu->close();
+}
+
+// Chooses "Move" from the caption's menu with the cursor resting on the title strip.
+void StartMoveFromMenu(TForm1& form, TsSkinProvider& provider) {
+    QCursor::setPos(form.mapToGlobal(QPoint(100, 10)));
+    QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(100, 10));
+    QMenu* menu = provider.SystemMenu();
+    ASSERT_NE(menu, nullptr);
+    QAction* move = menu->findChild<QAction*>(QStringLiteral("miMove"));
+    if (!move)
+        for (QAction* action : menu->actions())
+            if (action->objectName() == QLatin1String("miMove")) move = action;
+    ASSERT_NE(move, nullptr);
+    menu->close();
+    move->trigger();
+}
+
+TEST_F(SkinnedWindowTest, MoveFromTheMenuEndsWithTheDroppingClickAndFreesTheMouse) {
+    ShowMainWindow();
+    const QPoint start = form1->pos();
+    StartMoveFromMenu(*form1, Provider1());
+    EXPECT_EQ(QWidget::mouseGrabber(), form1.get());
+
+    // The window follows the cursor without a button held.
+    const QPoint cursor = form1->mapToGlobal(QPoint(100, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(140, 35), QPointF(cursor + QPoint(40, 25)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form1.get(), &move);
+    EXPECT_EQ(form1->pos(), start + QPoint(40, 25));
+
+    // A left click drops it where it is and lets go of mouse and keyboard.
+    QTest::mouseClick(form1.get(), Qt::LeftButton, {}, QPoint(300, 100));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+    EXPECT_EQ(form1->pos(), start + QPoint(40, 25));
+
+    // Controls take clicks again, and the cursor no longer drags the window along.
+    form1->edR1->setFocus();
+    QTest::mouseClick(form1->edMicro, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(form1->edMicro->hasFocus());
+    MoveMouse(form1.get(), QPoint(20, 60));
+    EXPECT_EQ(form1->pos(), start + QPoint(40, 25));
+}
+
+TEST_F(SkinnedWindowTest, MoveFromTheMenuByKeyboardAndEscapeReturnsTheWindow) {
+    ShowMainWindow();
+    const QPoint start = form1->pos();
+    StartMoveFromMenu(*form1, Provider1());
+    const QString before = form1->edMicro->text();
+    QTest::keyClick(form1.get(), Qt::Key_Right);
+    QTest::keyClick(form1.get(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(form1->pos(), start + QPoint(10, 1));
+    QTest::keyClick(form1.get(), Qt::Key_7);  // typing goes nowhere while the window moves
+    EXPECT_EQ(form1->edMicro->text(), before);
+    QTest::keyClick(form1.get(), Qt::Key_Escape);
+    EXPECT_EQ(form1->pos(), start);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+
+    // Enter keeps the new place.
+    StartMoveFromMenu(*form1, Provider1());
+    QTest::keyClick(form1.get(), Qt::Key_Left);
+    QTest::keyClick(form1.get(), Qt::Key_Return);
+    EXPECT_EQ(form1->pos(), start - QPoint(10, 0));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+}
+
+TEST_F(SkinnedWindowTest, MoveFromTheMenuLetsGoWhenTheWindowHidesOrLosesActivation) {
+    ShowMainWindow();
+    StartMoveFromMenu(*form1, Provider1());
+    ASSERT_EQ(QWidget::mouseGrabber(), form1.get());
+    QWidget other;
+    other.setWindowTitle(QStringLiteral("other"));
+    other.resize(100, 100);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+    other.close();
+
+    form1->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+    StartMoveFromMenu(*form1, Provider1());
+    ASSERT_EQ(QWidget::mouseGrabber(), form1.get());
+    form1->hide();
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
 }
 
 TEST_F(SkinnedWindowTest, AboutIsSkinnedBeforeItsFirstPaint) {

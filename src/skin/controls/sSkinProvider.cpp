@@ -88,6 +88,7 @@ TsSkinProvider::~TsSkinProvider() {
     destroying_ = true;
     if (closeAnimation_) closeAnimation_->Stop();
     if (form_) {
+        EndMenuMove(true);
         form_->removeEventFilter(this);
         if (client_) client_->removeEventFilter(this);
         form_->setProperty(ProviderProperty, QVariant());

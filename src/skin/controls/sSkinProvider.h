@@ -169,6 +169,11 @@ private:
     void SetCloseState(int state);
     void MoveWindowBy(QPoint globalPos);
     void ClearPressAndHot();
+    // The move chosen from the system menu: the window follows the cursor (or the arrow keys)
+    // with mouse and keyboard grabbed until a click or Enter drops it, or Escape puts it back.
+    void StartMenuMove();
+    void EndMenuMove(bool keepPosition);
+    bool MenuMoveEvent(QEvent* event);
     void SetFormActive(bool active);
 
     QWidget* form_ = nullptr;
@@ -188,6 +193,9 @@ private:
     bool closePressed_ = false;
     bool captionPressed_ = false;
     bool manualMove_ = false;
+    bool menuMove_ = false;
+    bool swallowRelease_ = false;  // the release of the click that dropped a menu move
+    QPoint menuMoveStart_;
     QPoint pressGlobal_;
     QPoint pressWindowPos_;
     QPointer<QMenu> systemMenu_;

@@ -143,6 +143,7 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (watched != form_) return false;
+    if (menuMove_ && MenuMoveEvent(event)) return true;
     switch (event->type()) {
     case QEvent::Show:
         // Children adapted and the finished picture ready before the first paint.

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWindow>
@@ -92,11 +93,7 @@ bool TsSkinProvider::FormMouseEvent(QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (manualMove_ && !(mouse->buttons() & Qt::LeftButton)) {
-            manualMove_ = false;  // a move chosen from the menu ends with a click
-            form_->releaseMouse();
-            return true;
-        }
+        swallowRelease_ = false;
         const unsigned hit = HitTest(mouse->position().toPoint());
         if (mouse->button() == Qt::LeftButton && hit == paint::htClose) {
             closePressed_ = true;
@@ -119,6 +116,10 @@ bool TsSkinProvider::FormMouseEvent(QEvent* event) {
             DropSysMenu(mouse->globalPosition().toPoint());
             return true;
         }
+        if (swallowRelease_) {
+            swallowRelease_ = false;
+            return true;
+        }
         if (mouse->button() != Qt::LeftButton) return false;
         const bool wasPressed = closePressed_;
         const bool wasMoving = manualMove_ || captionPressed_;
@@ -136,6 +137,67 @@ bool TsSkinProvider::FormMouseEvent(QEvent* event) {
             CurrentHT = 0;
             SetCloseState(0);
         }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void TsSkinProvider::StartMenuMove() {
+    if (menuMove_ || !form_->isVisible()) return;
+    ClearPressAndHot();
+    pressGlobal_ = QCursor::pos();
+    pressWindowPos_ = menuMoveStart_ = form_->pos();
+    menuMove_ = true;
+    form_->grabMouse();
+    form_->grabKeyboard();
+}
+
+void TsSkinProvider::EndMenuMove(bool keepPosition) {
+    if (!menuMove_) return;
+    menuMove_ = false;
+    // Released whatever ends the move: a grab left behind takes every click from the window.
+    form_->releaseMouse();
+    form_->releaseKeyboard();
+    if (!keepPosition) form_->move(menuMoveStart_);
+}
+
+bool TsSkinProvider::MenuMoveEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        MoveWindowBy(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        EndMenuMove(true);
+        swallowRelease_ = true;
+        return true;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int step = key->modifiers() & Qt::ControlModifier ? 1 : 10;
+        QPoint by;
+        switch (key->key()) {
+        case Qt::Key_Escape: EndMenuMove(false); return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: EndMenuMove(true); return true;
+        case Qt::Key_Left: by = QPoint(-step, 0); break;
+        case Qt::Key_Right: by = QPoint(step, 0); break;
+        case Qt::Key_Up: by = QPoint(0, -step); break;
+        case Qt::Key_Down: by = QPoint(0, step); break;
+        default: return true;  // typing does not reach the fields while the window moves
+        }
+        pressWindowPos_ += by;
+        form_->move(form_->pos() + by);
+        return true;
+    }
+    case QEvent::KeyRelease:
+        return true;
+    case QEvent::Hide:
+        EndMenuMove(true);
+        return false;
+    case QEvent::ActivationChange:
+    case QEvent::WindowDeactivate:
+        if (!form_->isActiveWindow()) EndMenuMove(true);
         return false;
     default:
         return false;
@@ -167,13 +229,7 @@ void TsSkinProvider::DropSysMenu(QPoint globalPos) {
                          bool(flags & Qt::WindowCloseButtonHint));
     close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     connect(close, &QAction::triggered, this, [this] { PressCloseButton(); });
-    connect(move, &QAction::triggered, this, [this] {
-        // Move follows the cursor until the next click.
-        pressGlobal_ = QCursor::pos();
-        pressWindowPos_ = form_->pos();
-        manualMove_ = true;
-        form_->grabMouse();
-    });
+    connect(move, &QAction::triggered, this, [this] { StartMenuMove(); });
     systemMenu_ = menu;
     menu->popup(globalPos);
 }
