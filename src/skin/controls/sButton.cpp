@@ -252,7 +252,7 @@ void TsButton::MouseLeave() {
 
 void TsButton::mousePressEvent(QMouseEvent* event) {
     if (!Skinned() || !isEnabled() || event->button() != Qt::LeftButton || FDown) {
-        if (Skinned()) FMouseClicked = true;
+        if (Skinned() && event->button() == Qt::LeftButton) FMouseClicked = true;
         QPushButton::mousePressEvent(event);
         return;
     }
@@ -269,32 +269,31 @@ void TsButton::mousePressEvent(QMouseEvent* event) {
 }
 
 void TsButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (!Skinned() || !isEnabled()) {
+    // Only the left button clicks; another button's release must not end the left press.
+    if (!Skinned() || !isEnabled() || event->button() != Qt::LeftButton) {
         QPushButton::mouseReleaseEvent(event);
         return;
     }
     if (!FMouseClicked) return;  // the press did not start here: nothing at all happens
     FMouseClicked = false;
-    if (event->button() == Qt::LeftButton) {
-        TacThreadedTimer* timer = skinData_.AnimTimer.get();
-        if (timer && timer->Enabled() && timer->FState == 2) {
-            // The press fade is cut short: show the full pressed frame for a moment first.
-            skinData_.StopAnimation();
-            skinData_.FBGChanged = true;
-            forcedPressed_ = true;
-            repaint();
-            HoldPressedFrame(*this);
-            forcedPressed_ = false;
-        }
-        skinData_.FUpdating = false;
-        RegionChanged = true;
-        skinData_.FBGChanged = false;
-        if (skinData_.FMouseAbove && rect().contains(event->position().toPoint())) {
-            pushOverride_ = 0;
-            AnimateStateChange(skinData_, 1, FadeStep, true, true,
-                               IsAnimatedEvent(aeMouseUp, FAnimatEvents, skinData_.SkinManager()));
-            pushOverride_ = -1;
-        }
+    TacThreadedTimer* timer = skinData_.AnimTimer.get();
+    if (timer && timer->Enabled() && timer->FState == 2) {
+        // The press fade is cut short: show the full pressed frame for a moment first.
+        skinData_.StopAnimation();
+        skinData_.FBGChanged = true;
+        forcedPressed_ = true;
+        repaint();
+        HoldPressedFrame(*this);
+        forcedPressed_ = false;
+    }
+    skinData_.FUpdating = false;
+    RegionChanged = true;
+    skinData_.FBGChanged = false;
+    if (skinData_.FMouseAbove && rect().contains(event->position().toPoint())) {
+        pushOverride_ = 0;
+        AnimateStateChange(skinData_, 1, FadeStep, true, true,
+                           IsAnimatedEvent(aeMouseUp, FAnimatEvents, skinData_.SkinManager()));
+        pushOverride_ = -1;
     }
     QPushButton::mouseReleaseEvent(event);
 }

@@ -228,6 +228,18 @@ TEST_F(ButtonTest, PressingMovingOffAndReleasingElsewhereDoesNotClick) {
     EXPECT_EQ(0, other->CurrentState());
 }
 
+TEST_F(ButtonTest, AnotherButtonClickedDuringALeftPressLeavesTheClickWhole) {
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
+    QTest::mousePress(button, Qt::RightButton, Qt::NoModifier, QPoint(20, 10));
+    QTest::mouseRelease(button, Qt::RightButton, Qt::NoModifier, QPoint(20, 10));
+    EXPECT_TRUE(button->isDown());
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
+    EXPECT_EQ(1, clicks.count());
+    EXPECT_FALSE(button->isDown());
+    EXPECT_NE(2, button->CurrentState());
+}
+
 TEST_F(ButtonTest, SpaceAndEnterClickTheFocusedButton) {
     QSignalSpy clicks(button, &QPushButton::clicked);
     button->setFocus();
