@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QAccessible>
 #include <QTest>
 
 #include "MakerInfo.h"
@@ -195,6 +196,17 @@ TEST_F(MainWindowTest, LinkLabelOpensTheMakerPageOnPress) {
     QTest::mouseRelease(form1->sWebLabel1, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mousePress(form1->sWebLabel1, Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_EQ(opened.size(), 1);
+
+    // A screen reader reads it as a link with its caption and follows it with its press action.
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(form1->sWebLabel1);
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    EXPECT_EQ(link->text(QAccessible::Name), form1->sWebLabel1->Caption());
+    QAccessibleActionInterface* actions = link->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(opened, (QStringList{kMakerURL, kMakerURL}));
     platform::SetShellOpener(nullptr);
 }
 

@@ -1,5 +1,6 @@
 #include "sWebLabel.h"
 
+#include <QAccessibleWidget>
 #include <QEnterEvent>
 #include <QMouseEvent>
 
@@ -8,8 +9,43 @@
 #include "skin/data/sSkinManager.h"
 
 namespace tornivex {
+namespace {
+
+// A screen reader meets the link label as a link it can follow, not as plain text.
+class TWebLabelAccessible : public QAccessibleWidget {
+public:
+    explicit TWebLabelAccessible(TsWebLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return Label()->Caption();
+        if (t == QAccessible::Description) return Label()->URL();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override {
+        return Label()->URL().isEmpty() ? QStringList() : QStringList{pressAction()};
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) Label()->OpenURL();
+    }
+
+private:
+    TsWebLabel* Label() const { return static_cast<TsWebLabel*>(widget()); }
+};
+
+QAccessibleInterface* WebLabelFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("tornivex::TsWebLabel"))
+        if (auto* label = qobject_cast<TsWebLabel*>(object)) return new TWebLabelAccessible(label);
+    return nullptr;
+}
+
+}  // namespace
 
 TsWebLabel::TsWebLabel(QWidget* parent) : TsLabel(parent) {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&WebLabelFactory);
+        return true;
+    }();
+    (void)accessibleInstalled;
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
     SetTransparent(true);
@@ -62,7 +98,11 @@ void TsWebLabel::leaveEvent(QEvent* event) {
 void TsWebLabel::mousePressEvent(QMouseEvent* event) {
     TsLabel::mousePressEvent(event);
     // The address opens on the press itself; a failed open changes nothing.
-    if (event->button() == Qt::LeftButton && !url_.isEmpty()) platform::ShellOpen(url_);
+    if (event->button() == Qt::LeftButton) OpenURL();
+}
+
+void TsWebLabel::OpenURL() {
+    if (!url_.isEmpty()) platform::ShellOpen(url_);
 }
 
 }  // namespace tornivex

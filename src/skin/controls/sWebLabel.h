@@ -1,7 +1,8 @@
 #pragma once
 // A link label: draws its caption in the skin's link colours (its fonts' colours without a skin),
 // switches to the hover font and colour while the mouse is over it, shows the hand cursor and asks
-// the desktop to open URL when the left button goes down on it (before it is released).
+// the desktop to open URL when the left button goes down on it (before it is released). A screen
+// reader reads it as a link whose press action opens the same address.
 #include <QFont>
 #include <QString>
 
@@ -17,6 +18,8 @@ public:
 
     QString URL() const { return url_; }
     void SetURL(const QString& url) { url_ = url; }
+    // Asks the desktop to open URL (a press, or a screen reader following the link).
+    void OpenURL();
     int ShowMode = 10;  // soDefault
 
     // Setting the font sets the normal font too.
