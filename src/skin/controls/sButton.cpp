@@ -299,9 +299,10 @@ void TsButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TsButton::keyPressEvent(QKeyEvent* event) {
-    // A focused push button takes Enter, though it is no default button.
+    // A focused push button takes Enter, though it is no default button; the number block's
+    // Enter carries the keypad modifier.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         animateClick();
         event->accept();
         return;

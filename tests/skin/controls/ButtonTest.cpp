@@ -247,6 +247,9 @@ TEST_F(ButtonTest, SpaceAndEnterClickTheFocusedButton) {
     EXPECT_EQ(1, clicks.count());
     QTest::keyClick(button, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return clicks.count() == 2; }));
+    // The Enter key of the number block comes with the keypad modifier.
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks.count() == 3; }));
 }
 
 TEST_F(ButtonTest, WithoutAButtonSectionOrWithTheSkinRemovedItIsThePlatformsButton) {
