@@ -173,6 +173,21 @@ TEST_F(SkinnedWindowTest, DraggingTheTitleMovesTheWindow) {
     QTest::mouseRelease(form1.get(), Qt::LeftButton, {}, QPoint(100, 10));
 }
 
+TEST_F(SkinnedWindowTest, ADragWhoseReleaseWasLostEndsWithTheNextMoveWithoutTheButton) {
+    ShowMainWindow();
+    const QPoint start = form1->pos();
+    QTest::mousePress(form1.get(), Qt::LeftButton, {}, QPoint(100, 10));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(130, 30), form1->mapToGlobal(QPointF(130, 30)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form1.get(), &drag);
+    ASSERT_EQ(form1->pos(), start + QPoint(30, 20));
+    // The window hides and shows again; its release went to nobody.
+    form1->hide();
+    form1->show();
+    MoveMouse(form1.get(), QPoint(300, 120));
+    EXPECT_EQ(form1->pos(), start + QPoint(30, 20));
+}
+
 TEST_F(SkinnedWindowTest, ActivationChangesTheCaptionColour) {
     ShowMainWindow();
     EXPECT_EQ(Provider1().FormActive(), 1);

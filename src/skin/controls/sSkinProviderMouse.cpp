@@ -68,7 +68,9 @@ bool TsSkinProvider::FormMouseEvent(QEvent* event) {
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint global = mouse->globalPosition().toPoint();
-        if (manualMove_) {
+        if (manualMove_ && !(mouse->buttons() & Qt::LeftButton)) {
+            manualMove_ = false;  // the release went elsewhere (the window hid meanwhile): the drag is over
+        } else if (manualMove_) {
             MoveWindowBy(global);
             return true;
         }
