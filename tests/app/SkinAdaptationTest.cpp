@@ -100,6 +100,13 @@ TEST_F(SkinAdaptationTest, AltSpaceOpensTheSystemMenu) {
     menu->close();
 }
 
+TEST_F(SkinAdaptationTest, AltF4ClosesTheSkinnedWindowAsItsMenuSays) {
+    ShowMainWindow();
+    form1->degED1->setFocus();
+    QTest::keyClick(form1->degED1, Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(form1->isVisible());
+}
+
 TEST_F(SkinAdaptationTest, SwitchingSkinsRepaintsTheFrameAndKeepsTheLayout) {
     ShowMainWindow();
     const QImage aluminium = form1->grab().toImage();

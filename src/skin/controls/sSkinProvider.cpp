@@ -66,6 +66,13 @@ TsSkinProvider::TsSkinProvider(QObject* owner) : QObject(owner) {
     connect(sysMenuShortcut_, &QShortcut::activated, this, [this] {
         if (Skinned()) DropSysMenu(form_->mapToGlobal(QPoint(BorderWidth(), layout_.FHeaderHeight)));
     });
+    // The menu names Alt+F4 for Close; it works without the menu too while our frame stands in
+    // for the desktop's (a desktop that has its own binding takes the key first).
+    closeShortcut_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), form, nullptr, nullptr,
+                                   Qt::WindowShortcut);
+    connect(closeShortcut_, &QShortcut::activated, this, [this] {
+        if (Skinned()) PressCloseButton();
+    });
     formActive_ = 1;
     skinData_->Loading = false;
 }
@@ -93,6 +100,7 @@ TsSkinProvider::~TsSkinProvider() {
         if (client_) client_->removeEventFilter(this);
         form_->setProperty(ProviderProperty, QVariant());
         delete sysMenuShortcut_;
+        delete closeShortcut_;
     }
 }
 

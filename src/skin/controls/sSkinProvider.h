@@ -200,6 +200,7 @@ private:
     QPoint pressWindowPos_;
     QPointer<QMenu> systemMenu_;
     QPointer<QShortcut> sysMenuShortcut_;
+    QPointer<QShortcut> closeShortcut_;
     Qt::WindowFlags desktopFlags_;
 };
 
