@@ -6,6 +6,8 @@
 #include "skin/data/SkinCommand.h"
 #include "skin/paint/ElementPaint.h"
 
+#include <QScrollBar>
+
 namespace tornivex {
 
 // ---- TMemoSkinOwner --------------------------------------------------------------------------
@@ -45,6 +47,12 @@ TsMemo::TsMemo(QWidget* parent)
     : QPlainTextEdit(parent), skinOwner_(this), skinData_(&skinOwner_, true) {
     skinData_.COC = MemoControlCode;  // its section is "EDIT"
     skinOwner_.SetLoading(true);
+    // Lines that wrap at the widget fit it, yet the document can report a width a few pixels
+    // above the viewport narrowed by our bar; that range let the memo scroll sideways and cut
+    // off first letters. A memo wrapping at its own width has nothing to scroll sideways.
+    connect(horizontalScrollBar(), &QAbstractSlider::rangeChanged, this, [this](int, int maximum) {
+        if (maximum > 0 && lineWrapMode() == QPlainTextEdit::WidgetWidth) horizontalScrollBar()->setRange(0, 0);
+    });
 }
 
 TsMemo::~TsMemo() {

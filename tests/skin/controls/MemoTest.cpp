@@ -250,6 +250,66 @@ TEST_F(MemoTest, HorizontalBarsAreLaidOutByTheSameRulesWithTheCornerFilled) {
     EXPECT_EQ(QColor(image.pixel(200 - 2 - 8, 80 - 2 - 8)), SectionColor(*manager, "SCROLLBAR1V"));
 }
 
+TEST_F(MemoTest, AWrappedMemoNeverScrollsSidewaysButAnUnwrappedOneDoes) {
+    // Set up as the About box's memo: text first, then the skin narrows the viewport by our bar.
+    delete memo;
+    memo = new TsMemo(window.get());
+    memo->setGeometry(4, 5, 233, 67);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->document()->setDocumentMargin(1);
+    memo->setPlainText(QStringLiteral(
+        "This program comes with absolutely no warranty; it is free to use and to pass on, "
+        "and these lines are long enough to wrap several times in a narrow box.\n"
+        "Thisisonewordfarlongerthanthewholeboxiswidesoitmustbreakanywhereinsidethewordandnotjust.\n"
+        "and a last short line"));
+    memo->Loaded();
+    memo->show();
+    ASSERT_NE(memo->ListSW(), nullptr);
+    QScrollBar* horizontal = memo->horizontalScrollBar();
+    const auto expectNoSidewaysScroll = [&](const char* step) {
+        EXPECT_EQ(horizontal->maximum(), 0) << step;
+        EXPECT_EQ(horizontal->value(), 0) << step;
+    };
+    expectNoSidewaysScroll("after loading");
+
+    QWidget* viewport = memo->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::keyClick(memo, Qt::Key_End);
+    expectNoSidewaysScroll("End");
+    QTest::keyClick(memo, Qt::Key_End, Qt::ShiftModifier);
+    expectNoSidewaysScroll("Shift+End");
+    for (int line = 0; line < 6; ++line) {
+        QTest::keyClick(memo, Qt::Key_Down);
+        QTest::keyClick(memo, Qt::Key_End);
+        expectNoSidewaysScroll("End on a later line");
+    }
+
+    // A selection dragged to (and past) the right edge.
+    QTest::keyClick(memo, Qt::Key_Home, Qt::ControlModifier);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(3, 5));
+    for (int x : {viewport->width() / 2, viewport->width() - 1, viewport->width() + 20}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, 5), viewport->mapToGlobal(QPointF(x, 5)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &move);
+        expectNoSidewaysScroll("drag to the right");
+    }
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(viewport->width() - 1, 5));
+    EXPECT_TRUE(memo->textCursor().hasSelection());
+    expectNoSidewaysScroll("after the drag");
+
+    // Unwrapped, the long lines scroll sideways as usual; wrapped again, back to the left edge.
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ASSERT_GT(horizontal->maximum(), 0);
+    QTest::keyClick(memo, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_End);
+    EXPECT_GT(horizontal->value(), 0);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    expectNoSidewaysScroll("wrapped again");
+}
+
 TEST_F(MemoTest, AHoverTickOverTheSamePartPaintsNothing) {
     TacScrollBarWidget* bar = Bar();
     ASSERT_NE(bar, nullptr);
