@@ -50,6 +50,7 @@ QSize TLabel::sizeHint() const {
 
 void TLabel::AdjustBounds() {
     if (!autoSize_) return;
+    CaptionAboutToBeMeasured();
     // Only the width follows the text: the designed height stays, as the window lays out rows.
     resize(QFontMetrics(font()).horizontalAdvance(caption_), height());
 }

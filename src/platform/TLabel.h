@@ -31,6 +31,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Called each time the label is about to size itself to its caption, so a descendant can
+    // first put its font right.
+    virtual void CaptionAboutToBeMeasured() {}
 
 private:
     void AdjustBounds();

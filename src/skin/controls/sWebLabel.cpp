@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 
 #include "Shell.h"
 #include "skin/data/SkinPalette.h"
@@ -49,22 +50,92 @@ TsWebLabel::TsWebLabel(QWidget* parent) : TsLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
     SetTransparent(true);
+    if (parent) {
+        parent->installEventFilter(this);
+        TakeParentFont();
+    }
+    appliedFont_ = font();
 }
 
 void TsWebLabel::SetFont(const QFont& font, TColor color) {
+    parentFont_ = false;
     normalFont_ = font;
     normalColor_ = color;
     SetFontColor(color);
-    if (!mouseAbove_) setFont(font);
+    ApplyCurrentFont();
     update();
 }
 
 void TsWebLabel::SetHoverFont(const QFont& font, TColor color) {
     hoverFont_ = font;
     hoverColor_ = color;
-    if (mouseAbove_) setFont(font);
+    ApplyCurrentFont();
     update();
 }
+
+void TsWebLabel::SetParentFont(bool value) {
+    if (value == parentFont_) return;
+    parentFont_ = value;
+    TakeParentFont();
+}
+
+void TsWebLabel::TakeParentFont() {
+    if (!parentFont_ || !parentWidget()) return;
+    const QFont parent = parentWidget()->font();
+    normalFont_ = parent;  // the colour is the label's own (normalColor_), so it stays
+    if (parent.families().isEmpty())
+        hoverFont_.setFamily(parent.family());
+    else
+        hoverFont_.setFamilies(parent.families());
+    if (parent.pixelSize() > 0)
+        hoverFont_.setPixelSize(parent.pixelSize());
+    else
+        hoverFont_.setPointSizeF(parent.pointSizeF());
+    ApplyCurrentFont();
+    update();
+}
+
+void TsWebLabel::ApplyCurrentFont() {
+    const QScopedValueRollback<bool> guard(applyingFont_, true);
+    setFont(CurrentFont());
+    appliedFont_ = font();
+}
+
+void TsWebLabel::RestoreOwnFont() {
+    if (applyingFont_) return;
+    const QFont current = font();
+    const bool faceOrSizeChanged = current.family() != appliedFont_.family() ||
+                                   current.pixelSize() != appliedFont_.pixelSize() ||
+                                   current.pointSizeF() != appliedFont_.pointSizeF();
+    if (FontColor() != normalColor_) SetFontColor(normalColor_);
+    if (!faceOrSizeChanged) return;
+    ApplyCurrentFont();
+    update();
+}
+
+bool TsWebLabel::event(QEvent* event) {
+    // A new parent is watched for font changes instead of the old one.
+    if (event->type() == QEvent::ParentAboutToChange && parentWidget())
+        parentWidget()->removeEventFilter(this);
+    const bool handled = TsLabel::event(event);
+    if (event->type() == QEvent::ParentChange && parentWidget()) {
+        parentWidget()->installEventFilter(this);
+        TakeParentFont();
+    }
+    return handled;
+}
+
+bool TsWebLabel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::FontChange) TakeParentFont();
+    return TsLabel::eventFilter(watched, event);
+}
+
+void TsWebLabel::paintEvent(QPaintEvent* event) {
+    RestoreOwnFont();
+    TsLabel::paintEvent(event);
+}
+
+void TsWebLabel::CaptionAboutToBeMeasured() { RestoreOwnFont(); }
 
 TColor TsWebLabel::CurrentTextColor() const {
     const TsSkinManager* manager = SkinManager();
@@ -80,7 +151,7 @@ TColor TsWebLabel::CurrentTextColor() const {
 void TsWebLabel::SetMouseAbove(bool above) {
     if (above == mouseAbove_) return;
     mouseAbove_ = above;
-    setFont(CurrentFont());  // an auto-sized label follows the font in force
+    ApplyCurrentFont();  // an auto-sized label follows the font in force
     update();
     if (parentWidget()) parentWidget()->update(geometry());
 }
