@@ -10,6 +10,7 @@
 #include "MakerInfo.h"
 #include "WindowPlacement.h"
 #include "WindowTestSupport.h"
+#include "sSkinProvider.h"
 
 namespace tornivex::testing {
 namespace {
@@ -93,6 +94,20 @@ TEST_F(AboutDialogTest, SpaceAndEnterCloseButEscapeDoesNot) {
     });
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(result, QDialog::Rejected);
+}
+
+TEST_F(AboutDialogTest, ClosingGivesTheMainWindowBackItsActivationAndFocus) {
+    ShowMainWindow();
+    form1->sButton2->setFocus();
+    EXPECT_EQ(OpenAbout([&] {
+                  EXPECT_EQ(TsSkinProvider::Of(form1.get())->FormActive(), 0);
+                  QTest::keyClick(form2->sButton1, Qt::Key_Space);
+              }),
+              QDialog::Accepted);
+    // Without a desktop to hand activation back, the window would stay grey and deaf to keys.
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+    EXPECT_EQ(TsSkinProvider::Of(form1.get())->FormActive(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), form1->sButton2);
 }
 
 TEST_F(AboutDialogTest, MemoTextAndPositionPersistBetweenShowings) {

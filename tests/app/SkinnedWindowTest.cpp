@@ -206,6 +206,24 @@ TEST_F(SkinnedWindowTest, ActivationChangesTheCaptionColour) {
     EXPECT_EQ(active.copy(260, 95, 270, 45), inactive.copy(260, 95, 270, 45));
 }
 
+TEST_F(SkinnedWindowTest, AnErrorBoxGivesTheWindowBackItsActivationWhenItCloses) {
+    ShowMainWindow();
+    form1->sButton1->setFocus();
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Invalid value"),
+                    QMessageBox::Ok, form1.get());
+    bool wasInactive = false;
+    QTimer::singleShot(0, &box, [&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &box; }));
+        wasInactive = Provider1().FormActive() == 0;
+        QTest::keyClick(&box, Qt::Key_Return);
+    });
+    box.exec();
+    EXPECT_TRUE(wasInactive);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+    EXPECT_EQ(Provider1().FormActive(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), form1->sButton1);
+}
+
 TEST_F(SkinnedWindowTest, RightClickOnTheCaptionOffersMoveAndClose) {
     ShowMainWindow();
     QTest::mouseClick(form1.get(), Qt::RightButton, {}, QPoint(100, 10));

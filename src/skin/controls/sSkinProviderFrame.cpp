@@ -3,6 +3,7 @@
 // the cache image. Also the routing of the form's events.
 #include "sSkinProvider.h"
 
+#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -158,6 +159,13 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::WindowDeactivate:
         SetFormActive(form_->isActiveWindow());
         return false;
+    case QEvent::WindowUnblocked: {
+        // A modal window over the form closed. A desktop hands activation back to its owner;
+        // a bare X server does not, and the form would stay inactive and get no keys.
+        const QWidget* active = QApplication::activeWindow();
+        if (form_->isVisible() && (!active || !active->isVisible())) form_->activateWindow();
+        return false;
+    }
     case QEvent::WindowTitleChange:
         // The caption is part of the picture; the new one is drawn with the next frame.
         skinData_->FBGChanged = true;
