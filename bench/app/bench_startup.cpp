@@ -13,14 +13,9 @@
 #include <cstring>
 #include <memory>
 
-#include "Fonts.h"
-#include "PlatformLocale.h"
-#include "SkinEngine.h"
+#include "ProgramStart.h"
 #include "TApplication.h"
-#include "Unit1.h"
-#include "Unit2.h"
 #include "WindowPlacement.h"
-#include "sSkinManagerWidgets.h"
 
 namespace {
 
@@ -78,15 +73,9 @@ int main(int argc, char** argv) {
         window->activateWindow();
         return app.exec();
     }
-    // The program's own start-up, as main.cpp runs it.
-    InstallSkinManagerWidgets();
-    SkinEngineStartup(app.arguments());
-    platform::LocaleWatcher locale(&app);
-    platform::RegisterInterfaceFont();
-    app.SetTitle(QStringLiteral("Tornivex"));
-    TForm1 mainWindow;
-    TForm2 about(&mainWindow);
-    mainWindow.SetAboutDialog(&about);
+    // The program's own start-up, the same steps main.cpp runs.
+    TProgramStart program(app);
+    TForm1& mainWindow = program.MainWindow;
     CenterOnDesktop(&mainWindow);
     mainWindow.installEventFilter(&firstFrame);
     mainWindow.show();

@@ -1,0 +1,27 @@
+#pragma once
+// The program's start-up after its application object, in one place so the program and the
+// start-up benchmark run the same steps: the skin engine, the interface font and the title
+// before the windows, the regional settings (read before the fields format their texts), then
+// both windows wired together.
+#include "PlatformLocale.h"
+#include "TApplication.h"
+#include "Unit1.h"
+#include "Unit2.h"
+
+namespace tornivex {
+
+class TProgramStart {
+public:
+    explicit TProgramStart(platform::TApplication& app);
+
+private:
+    // Runs first: members below are built in declaration order.
+    bool engineStarted_;
+
+public:
+    platform::LocaleWatcher Locale;
+    TForm1 MainWindow;
+    TForm2 About;
+};
+
+}  // namespace tornivex
