@@ -188,16 +188,21 @@ TEST_F(SkinnedWindowTest, ADragWhoseReleaseWasLostEndsWithTheNextMoveWithoutTheB
     EXPECT_EQ(form1->pos(), start + QPoint(30, 20));
 }
 
-TEST_F(SkinnedWindowTest, ActivationChangesTheCaptionColour) {
-    ShowMainWindow();
-    EXPECT_EQ(Provider1().FormActive(), 1);
-    const QImage active = form1->grab().toImage();
-    QWidget other;
+// Shows `other` as a plain top-level window and makes it the active one.
+void ActivateOtherWindow(QWidget& other) {
     other.setWindowTitle(QStringLiteral("other"));
     other.resize(100, 100);
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+}
+
+TEST_F(SkinnedWindowTest, ActivationChangesTheCaptionColour) {
+    ShowMainWindow();
+    EXPECT_EQ(Provider1().FormActive(), 1);
+    const QImage active = form1->grab().toImage();
+    QWidget other;
+    ASSERT_NO_FATAL_FAILURE(ActivateOtherWindow(other));
     EXPECT_EQ(Provider1().FormActive(), 0);
     const QImage inactive = form1->grab().toImage();
     // The title strip differs (caption colour, faint button); the background under the result
@@ -307,11 +312,7 @@ TEST_F(SkinnedWindowTest, MoveFromTheMenuLetsGoWhenTheWindowHidesOrLosesActivati
     StartMoveFromMenu(*form1, Provider1());
     ASSERT_EQ(QWidget::mouseGrabber(), form1.get());
     QWidget other;
-    other.setWindowTitle(QStringLiteral("other"));
-    other.resize(100, 100);
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    ASSERT_NO_FATAL_FAILURE(ActivateOtherWindow(other));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
     other.close();

@@ -3,6 +3,7 @@
 // clicks, focus, the platform look without a skin, skin removal and return).
 #include "sButton.h"
 
+#include "DefaultSkinManager.h"
 #include "InternalSkins.h"
 #include "TestSkinPackage.h"
 #include "platform/text/DrawText.h"
@@ -47,10 +48,7 @@ using namespace paint;
 class ButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        manager = std::make_unique<TsSkinManager>();
-        manager->SetIsDefault(true);
-        AddInternalSkins(manager->InternalSkins());
-        manager->SetSkinName(QStringLiteral("Aluminium (internal)"));
+        manager = testing::DefaultManagerWithSkin(QStringLiteral("Aluminium (internal)"));
         ASSERT_TRUE(manager->CommonSkinData().Active);
         window = std::make_unique<QWidget>();
         window->resize(300, 100);

@@ -4,6 +4,7 @@
 #include "TacEditWnd.h"
 #include "sMemo.h"
 
+#include "DefaultSkinManager.h"
 #include "InternalSkins.h"
 #include "TestSkin.h"
 #include "skin/data/LoadedSkin.h"
@@ -32,10 +33,7 @@ QColor SectionColor(const TsSkinManager& manager, const char* name, bool font = 
 class MemoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        manager = std::make_unique<TsSkinManager>();
-        manager->SetIsDefault(true);
-        AddInternalSkins(manager->InternalSkins());
-        manager->SetSkinName(QStringLiteral("Aluminium (internal)"));
+        manager = testing::DefaultManagerWithSkin(QStringLiteral("Aluminium (internal)"));
         ASSERT_TRUE(manager->CommonSkinData().Active);
 
         window = std::make_unique<QWidget>();
