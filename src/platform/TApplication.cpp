@@ -38,8 +38,10 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
+        ++escapedExceptions_;
         ShowException(error);
     } catch (...) {
+        ++escapedExceptions_;
         presenter_(activeWindow(), title_, QStringLiteral("Unknown error."));
     }
     return true;

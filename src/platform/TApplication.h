@@ -32,10 +32,13 @@ public:
 
     // Backstop: an exception that still escapes an event handler is shown, not propagated.
     bool notify(QObject* receiver, QEvent* event) override;
+    // How often the backstop above caught something: a handler of ours that is not guarded.
+    int EscapedExceptions() const { return escapedExceptions_; }
 
 private:
     QString title_;
     ErrorPresenter presenter_;
+    int escapedExceptions_ = 0;
 };
 
 // Runs an event handler's body; an error it raises ends the body and goes to the error display

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -139,6 +142,68 @@ TEST_F(AboutDialogTest, MemoScrollsToTheLastLine) {
                     form2->sMemo1->viewport()->height());
         form2->close();
     });
+}
+
+// Pastes and drops reach the memo only as plain text; nothing, no text or an empty text does
+// nothing on every path (the platform's own insertion has crashed on a clipboard nobody owns).
+TEST_F(AboutDialogTest, MemoTakesOnlyPlainTextOnEveryPastePath) {
+    TsMemo& memo = *form2->sMemo1;
+    const QString notice = memo.toPlainText();
+    form2->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form2.get()));
+    memo.setFocus();
+    const auto withoutText = [](int kind) {
+        auto* data = new QMimeData;
+        if (kind == 1) data->setImageData(QImage(4, 4, QImage::Format_RGB32));
+        if (kind == 2) data->setUrls({QUrl(QStringLiteral("file:///tmp"))});
+        if (kind == 3) data->setText(QString());
+        if (kind == 4) data->setHtml(QStringLiteral("<b></b>"));
+        return data;
+    };
+    const auto pasteEverywhere = [&] {
+        QTest::keyClick(&memo, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(&memo, Qt::Key_Insert, Qt::ShiftModifier);
+        QTest::mouseClick(memo.viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
+        QTimer::singleShot(0, &memo, [] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* action : menu->actions())
+                    if (action->objectName() == QLatin1String("edit-paste")) action->trigger();
+                menu->close();
+            }
+        });
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(5, 5), memo.viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(memo.viewport(), &menuEvent);
+    };
+    const auto drop = [&](QMimeData* data) {
+        const QPoint at(10, 10);
+        QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(memo.viewport(), &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(memo.viewport(), &move);
+        QDropEvent dropped(at, Qt::CopyAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(memo.viewport(), &dropped);
+        delete data;
+    };
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    clipboard.clear();
+    pasteEverywhere();
+    for (int kind = 0; kind <= 4; ++kind) {
+        clipboard.setMimeData(withoutText(kind));
+        pasteEverywhere();
+        drop(withoutText(kind));
+    }
+    EXPECT_EQ(memo.toPlainText(), notice);
+
+    auto* rich = new QMimeData;
+    rich->setHtml(QStringLiteral("<b>bold</b>"));
+    rich->setText(QStringLiteral("plain"));
+    clipboard.setMimeData(rich);
+    memo.moveCursor(QTextCursor::End);
+    QTest::keyClick(&memo, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(memo.toPlainText(), notice + "plain");
+    EXPECT_FALSE(memo.document()->toHtml().contains(QStringLiteral("font-weight:700")));
+    clipboard.clear();
+    form2->hide();
 }
 
 TEST_F(AboutDialogTest, GoldenImage) {

@@ -16,7 +16,7 @@ QStringList ImageKeys(const TSkinOptions::Section& section) {
         if (section.Name == QLatin1String("GLOBALINFO") && key == QLatin1String("MASTERBITMAP"))
             continue; // names the master image; not a notation
         try {
-            if (ParseImageNotation(section.Values.value(key).toUpper(), QString()).Kind != TNotationKind::None)
+            if (ParseImageNotation(section.Value(key).toUpper(), QString()).Kind != TNotationKind::None)
                 keys << key;
         } catch (const ESkinError&) {
             keys << key + "(!)"; // `check` explains
@@ -34,7 +34,7 @@ int RunSectionsCommand(const QStringList& args, QTextStream& out, QTextStream&) 
     const TSkinOptionsReader reader(options);
     for (int i = 0; i < options.SectionCount(); ++i) {
         const TSkinOptions::Section& section = options.SectionAt(i);
-        const QString parent = section.Values.value("PARENTCLASS");
+        const QString parent = section.Value("PARENTCLASS");
         out << QString::number(i).rightJustified(3) << "  " << section.Name.leftJustified(18)
             << " states " << reader.ReadInt(i, "STATES", 3)
             << (parent.isEmpty() ? QString() : "  parent " + parent);

@@ -7,6 +7,7 @@
 #include "SkinDialogs.h"
 #include "SkinError.h"
 #include "SkinImages.h"
+#include "SkinLimits.h"
 #include "SkinLoader.h"
 
 #include <QSet>
@@ -40,9 +41,17 @@ private:
 class SkinChecker {
 public:
     explicit SkinChecker(const OpenedSkin& skin)
-        : skin_(skin), options_(TSkinOptions::Parse(OptionsEntry(skin).Data)), reader_(options_) {}
+        : skin_(skin), reader_(options_) {}
 
     std::vector<SkinProblem> Run() {
+        // A skin over the loader's limits gets that one error: checking it further could take
+        // as long as the load the limits prevent.
+        try {
+            options_ = ParseSkinOptionsWithinLimits(OptionsEntry(skin_).Data);
+        } catch (const ESkinError& e) {
+            Error({}, "the program cannot load this skin: " + e.Message());
+            return problems_;
+        }
         if (options_.SectionCount() == 0) {
             Error({}, "the options text has no sections");
             return problems_;
@@ -112,7 +121,7 @@ private:
         CheckParentChain(s);
         for (const QString& key : section.Keys) {
             if (s == globalInfo_ && key == "MASTERBITMAP") continue;
-            const QString value = section.Values.value(key);
+            const QString value = section.Value(key);
             const QString where = Where(section.Name, key);
             if (key == "GRADIENTDATA" || key == "HOTGRADIENTDATA") {
                 CheckGradient(value, where);
@@ -151,7 +160,7 @@ private:
 
     void CheckParentChain(int s) {
         const QString& name = options_.SectionAt(s).Name;
-        const QString parent = options_.SectionAt(s).Values.value("PARENTCLASS");
+        const QString parent = options_.SectionAt(s).Value("PARENTCLASS");
         if (parent.isEmpty() || parent == "N/A" || parent == name) return;
         if (options_.IndexOfSection(parent) < 0) {
             Warning(Where(name, "PARENTCLASS"), QStringLiteral("no section [%1] to inherit from").arg(parent));

@@ -107,6 +107,9 @@ bool TsButton::HandleSkinCommand(TSkinCommandEvent& command) {
             if (!ownManager) break;
             DispatchSkinEvent(skinData_, &command);
             clearMask();
+            // The platform's button is not opaque: the parent must be painted beneath it from
+            // the very next paint on, or its round corners show what was there before.
+            setAttribute(Qt::WA_OpaquePaintEvent, false);
             update();
             return true;
         case scRefresh:

@@ -6,6 +6,7 @@
 #include "skin/data/SkinCommand.h"
 #include "skin/paint/ElementPaint.h"
 
+#include <QMimeData>
 #include <QScrollBar>
 
 namespace tornivex {
@@ -152,6 +153,24 @@ void TsMemo::focusOutEvent(QFocusEvent* event) {
 void TsMemo::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) skinData_.FBGChanged = true;
     QPlainTextEdit::changeEvent(event);
+}
+
+}  // namespace tornivex
+
+namespace tornivex {
+
+bool TsMemo::canInsertFromMimeData(const QMimeData* source) const {
+    // Text proper: Qt would also take a list of addresses for text.
+    return !isReadOnly() && source != nullptr && source->hasFormat(QStringLiteral("text/plain")) &&
+           !source->text().isEmpty();
+}
+
+void TsMemo::insertFromMimeData(const QMimeData* source) {
+    if (!canInsertFromMimeData(source)) return;
+    QTextCursor cursor = textCursor();
+    cursor.insertText(source->text());
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 }  // namespace tornivex

@@ -60,6 +60,10 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Every paste (keys, context menu, middle click, drop) ends here: plain text only, and empty
+    // or absent data does nothing. Qt's own insertion crashes on some clipboards with no owner.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     friend class TMemoSkinOwner;

@@ -1,5 +1,9 @@
 #include "LoadedSkin.h"
 
+#include <algorithm>
+
+#include "SkinLimits.h"
+
 namespace tornivex {
 namespace {
 
@@ -22,40 +26,43 @@ int MaskMarginOf(const TsMaskData& md, Width TsMaskData::*own, bool horizontal) 
 
 } // namespace
 
+const TLoadedSkinIndex& TLoadedSkin::Index() const {
+    index_.Refresh(gd, ma);
+    return index_;
+}
+
 int TLoadedSkin::GetSkinIndex(const QString& skinSection) const {
     if (skinSection.isEmpty()) return -1;
-    for (std::size_t i = 0; i < gd.size(); ++i)
-        if (gd[i].ClassName == skinSection) return int(i);
-    return -1;
+    return Index().Section(skinSection);
 }
 
 int TLoadedSkin::ParentIndexOf(int skinIndex) const {
     if (!IsValidSkinIndex(skinIndex)) return -1;
-    const TsGeneralData& row = gd[std::size_t(skinIndex)];
-    if (row.ParentClass.isEmpty() || row.ParentClass == row.ClassName) return -1;
-    return GetSkinIndex(row.ParentClass);
+    return Index().Parent(skinIndex);
 }
 
-// The parent-following look-ups walk at most once around the table, so a chain that loops
-// through several sections ends as "not found".
+// The parent-following look-ups walk at most as far as the longest chain a skin may have (longer
+// ones are refused at load), so a chain that loops ends as "not found".
+int TLoadedSkin::MaxChainSteps() const {
+    return std::min(int(gd.size()), MaxParentChainDepth);
+}
+
 int TLoadedSkin::GetMaskIndex(int skinIndex, const QString& skinSection, const QString& mask) const {
+    const TLoadedSkinIndex& index = Index();
     QString section = skinSection;
-    for (std::size_t steps = 0; skinIndex >= 0 && steps <= gd.size(); ++steps) {
-        for (std::size_t i = 0; i < ma.size(); ++i)
-            if (ma[i].SkinIndex == skinIndex && ma[i].PropertyName == mask) return int(i);
+    for (int steps = 0; skinIndex >= 0 && steps <= MaxChainSteps(); ++steps) {
+        if (const int row = index.Mask(skinIndex, mask); row >= 0) return row;
         if (!IsValidSkinIndex(skinIndex)) return -1;
         const QString& parent = gd[std::size_t(skinIndex)].ParentClass;
         if (parent.isEmpty() || parent == section) return -1;
         section = parent;
-        skinIndex = GetSkinIndex(parent);
+        skinIndex = index.Section(parent);
     }
     return -1;
 }
 
 int TLoadedSkin::GetMaskIndex(const QString& skinSection, const QString& mask) const {
-    for (std::size_t i = 0; i < ma.size(); ++i)
-        if (ma[i].ClassName == skinSection && ma[i].PropertyName == mask) return int(i);
-    return -1;
+    return Index().Mask(skinSection, mask);
 }
 
 int TLoadedSkin::GetMaskIndex(int skinIndex, const QString& mask) const {
@@ -66,28 +73,24 @@ int TLoadedSkin::GetMaskIndex(int skinIndex, const QString& mask) const {
 int TLoadedSkin::GetTextureIndex(int skinIndex, const QString& skinSection,
                                  const QString& propName) const {
     if (skinSection.isEmpty()) return -1;
+    const TLoadedSkinIndex& index = Index();
     QString section = skinSection;
-    for (std::size_t steps = 0; steps <= gd.size(); ++steps) {
-        for (std::size_t i = 0; i < ma.size(); ++i)
-            if (ma[i].ImgType == itisaTexture && ma[i].PropertyName == propName &&
-                ma[i].ClassName == section)
-                return int(i);
+    for (int steps = 0; steps <= MaxChainSteps(); ++steps) {
+        if (const int row = index.Texture(section, propName); row >= 0) return row;
         if (!IsValidSkinIndex(skinIndex)) return -1;
         const QString& parent = gd[std::size_t(skinIndex)].ParentClass;
         if (parent.isEmpty() || parent == section) return -1;
         section = parent;
-        skinIndex = GetSkinIndex(parent);
+        skinIndex = index.Section(parent);
     }
     return -1;
 }
 
 int TLoadedSkin::GetTextureIndex(int skinIndex, const QString& propName) const {
-    for (std::size_t steps = 0; IsValidSkinIndex(skinIndex) && steps <= gd.size(); ++steps) {
-        for (std::size_t i = 0; i < ma.size(); ++i)
-            if (ma[i].ImgType == itisaTexture && ma[i].SkinIndex == skinIndex &&
-                ma[i].PropertyName == propName)
-                return int(i);
-        skinIndex = ParentIndexOf(skinIndex);
+    const TLoadedSkinIndex& index = Index();
+    for (int steps = 0; IsValidSkinIndex(skinIndex) && steps <= MaxChainSteps(); ++steps) {
+        if (const int row = index.Texture(skinIndex, propName); row >= 0) return row;
+        skinIndex = index.Parent(skinIndex);
     }
     return -1;
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+#include "LoadedSkinIndex.h"
 #include "SkinCommonData.h"
 #include "SkinConstants.h"
 #include "SkinPalette.h"
@@ -49,6 +50,12 @@ struct TLoadedSkin {
 
     // The parent section index of a row (-1 when none or when it names itself).
     int ParentIndexOf(int skinIndex) const;
+
+private:
+    const TLoadedSkinIndex& Index() const;
+    int MaxChainSteps() const;
+
+    mutable TLoadedSkinIndex index_; // follows the tables' row counts (rows are only appended)
 };
 
 } // namespace tornivex

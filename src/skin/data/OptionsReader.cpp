@@ -1,7 +1,10 @@
 #include "OptionsReader.h"
 
 #include "OptionRanges.h"
+#include "SkinLimits.h"
 #include "common/color/Color.h"
+
+#include <algorithm>
 
 namespace tornivex {
 
@@ -13,10 +16,14 @@ int TSkinOptionsReader::ParentOf(int section) const {
     return options_.IndexOfSection(*parent);
 }
 
-// Chains are walked at most once around the table, so a loop through several sections ends
-// as "not found" instead of recursing forever.
+// Chains are walked for at most the longest chain a skin may have (longer ones are refused at
+// load), so a loop through several sections ends as "not found" instead of recursing forever.
+static int MaxChainSteps(const TSkinOptions& options) {
+    return std::min(options.SectionCount(), MaxParentChainDepth);
+}
+
 std::optional<QString> TSkinOptionsReader::FindText(int section, const QString& key) const {
-    for (int steps = 0; section >= 0 && steps <= options_.SectionCount(); ++steps) {
+    for (int steps = 0; section >= 0 && steps <= MaxChainSteps(options_); ++steps) {
         if (auto value = options_.Value(section, key)) return value;
         section = ParentOf(section);
     }
@@ -25,7 +32,7 @@ std::optional<QString> TSkinOptionsReader::FindText(int section, const QString& 
 
 std::optional<int> TSkinOptionsReader::FindInt(int section, const QString& key) const {
     bool fromParent = false;
-    for (int steps = 0; section >= 0 && steps <= options_.SectionCount(); ++steps) {
+    for (int steps = 0; section >= 0 && steps <= MaxChainSteps(options_); ++steps) {
         if (const auto text = options_.Value(section, key)) {
             if (const auto value = ParseSkinInteger(*text); value && *value != -1)
                 return fromParent ? ColorToRGB(*value) : *value;

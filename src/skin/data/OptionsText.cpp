@@ -1,6 +1,8 @@
 #include "OptionsText.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <numeric>
 #include <limits>
 
 namespace tornivex {
@@ -53,6 +55,35 @@ std::optional<int> ParseSkinInteger(QStringView text) {
     return int(value);
 }
 
+const QString* TSkinOptions::Section::Find(const QString& key) const {
+    const auto at = std::lower_bound(byKey_.begin(), byKey_.end(), key,
+                                     [this](int i, const QString& k) { return Keys[std::size_t(i)] < k; });
+    if (at == byKey_.end() || Keys[std::size_t(*at)] != key) return nullptr;
+    return &Texts[std::size_t(*at)];
+}
+
+void TSkinOptions::Section::Finish() {
+    std::vector<int> order(Keys.size());
+    std::iota(order.begin(), order.end(), 0);
+    const auto byText = [this](int a, int b) { return Keys[std::size_t(a)] < Keys[std::size_t(b)]; };
+    std::stable_sort(order.begin(), order.end(), byText);
+    std::vector<bool> repeated(Keys.size(), false);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        if (Keys[std::size_t(order[i])] == Keys[std::size_t(order[i - 1])]) repeated[std::size_t(order[i])] = true;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < Keys.size(); ++i) {
+        if (repeated[i]) continue;
+        Keys[kept] = std::move(Keys[i]);
+        Texts[kept] = std::move(Texts[i]);
+        ++kept;
+    }
+    Keys.resize(kept);
+    Texts.resize(kept);
+    byKey_.resize(kept);
+    std::iota(byKey_.begin(), byKey_.end(), 0);
+    std::sort(byKey_.begin(), byKey_.end(), byText);
+}
+
 TSkinOptions TSkinOptions::Parse(const QByteArray& text) {
     TSkinOptions options;
     const QString all = QString::fromLatin1(text);
@@ -69,6 +100,7 @@ TSkinOptions TSkinOptions::Parse(const QByteArray& text) {
 
         if (line.isEmpty() || line.startsWith(u';')) continue;
         if (line.startsWith(u'[') && line.endsWith(u']') && line.size() >= 2) {
+            if (current) current->Finish();
             Section section;
             section.Name = TrimControls(line.mid(1, line.size() - 2)).toString();
             options.sections_.push_back(std::move(section));
@@ -79,11 +111,10 @@ TSkinOptions TSkinOptions::Parse(const QByteArray& text) {
         const qsizetype eq = line.indexOf(u'=');
         const QString key = (eq < 0 ? line : TrimControls(line.left(eq))).toString();
         const QString value = eq < 0 ? QString() : TrimControls(line.mid(eq + 1)).toString();
-        if (!current->Values.contains(key)) {
-            current->Keys.push_back(key);
-            current->Values.insert(key, value);
-        }
+        current->Keys.push_back(key);
+        current->Texts.push_back(value);
     }
+    if (current) current->Finish();
     // Look-ups by name find the first of two equally named sections.
     options.firstSection_.clear();
     for (int i = int(options.sections_.size()) - 1; i >= 0; --i)
@@ -97,10 +128,9 @@ int TSkinOptions::IndexOfSection(const QString& name) const {
 
 std::optional<QString> TSkinOptions::Value(int index, const QString& key) const {
     if (index < 0 || index >= SectionCount()) return std::nullopt;
-    const auto& values = sections_[std::size_t(index)].Values;
-    const auto it = values.constFind(key);
-    if (it == values.constEnd()) return std::nullopt;
-    return *it;
+    const QString* text = sections_[std::size_t(index)].Find(key);
+    if (!text) return std::nullopt;
+    return *text;
 }
 
 std::optional<QString> TSkinOptions::Value(const QString& section, const QString& key) const {
@@ -116,10 +146,16 @@ void TSkinOptions::OverrideWith(const TSkinOptions& other) {
             continue;
         }
         Section& section = sections_[std::size_t(target)];
-        for (const QString& key : source.Keys) {
-            if (!section.Values.contains(key)) section.Keys.push_back(key);
-            section.Values.insert(key, source.Values.value(key));
+        for (std::size_t i = 0; i < source.Keys.size(); ++i) {
+            const QString* own = section.Find(source.Keys[i]);
+            if (own) {
+                section.Texts[std::size_t(own - section.Texts.data())] = source.Texts[i];
+            } else {
+                section.Keys.push_back(source.Keys[i]);
+                section.Texts.push_back(source.Texts[i]);
+            }
         }
+        section.Finish();
     }
 }
 

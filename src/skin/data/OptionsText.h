@@ -14,8 +14,20 @@ class TSkinOptions {
 public:
     struct Section {
         QString Name;
-        std::vector<QString> Keys;          // distinct keys in order of first appearance
-        QHash<QString, QString> Values;     // first occurrence of each key
+        std::vector<QString> Keys;  // distinct keys in order of first appearance
+        std::vector<QString> Texts; // Texts[i] is the value of Keys[i] (its first occurrence)
+
+        const QString* Find(const QString& key) const;
+        bool Contains(const QString& key) const { return Find(key) != nullptr; }
+        QString Value(const QString& key, const QString& def = QString()) const {
+            const QString* text = Find(key);
+            return text ? *text : def;
+        }
+        // Drops repeated keys (the first stays) and sorts the look-up order; after any change.
+        void Finish();
+
+    private:
+        std::vector<int> byKey_; // indexes into Keys, sorted by key: a few allocations per section
     };
 
     // Parses 8-bit text (lines end with CR LF, LF or CR). Never fails: lines that are not

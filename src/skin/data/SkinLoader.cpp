@@ -11,6 +11,7 @@
 #include "SkinDirectory.h"
 #include "SkinError.h"
 #include "SkinImages.h"
+#include "SkinLimits.h"
 
 namespace tornivex {
 namespace {
@@ -87,6 +88,7 @@ TSkinLoader::TSkinLoader(const TSkinOptions& options, TSkinImageSource source,
 }
 
 TLoadedSkin TSkinLoader::Load() {
+    CheckSkinStructureLimits(options_);
     LoadAllMasks();
     LoadAllGeneralData();
     for (TsMaskData& md : skin_.ma)
@@ -123,6 +125,7 @@ TBitmap32Ptr TSkinLoader::FindImage(const QString& referenceName, int maskType, 
     if (!bmp)
         throw ESkinError(QStringLiteral("The image \"%1\" named by %2 cannot be decoded.")
                              .arg(referenceName, where));
+    CountDecodedPixels(decodedPixels_, std::int64_t(bmp->Width()) * bmp->Height(), referenceName);
     skin_.ExtArray.push_back(TacExtFileData{bmp, referenceName, maskType});
     return bmp;
 }
@@ -148,6 +151,8 @@ void TSkinLoader::LoadMasterBitmap() {
     if (!skin_.MasterBitmap)
         throw ESkinError(QStringLiteral("The master image \"%1\" named by %2 cannot be decoded.")
                              .arg(name, Where(GlobalInfo, QStringLiteral("MASTERBITMAP"))));
+    CountDecodedPixels(decodedPixels_,
+                       std::int64_t(skin_.MasterBitmap->Width()) * skin_.MasterBitmap->Height(), name);
 }
 
 void TSkinLoader::LoadAllMasks() {
@@ -160,7 +165,7 @@ void TSkinLoader::LoadAllMasks() {
         const TSkinOptions::Section& s = options_.SectionAt(section);
         for (const QString& key : s.Keys) {
             if (section == globalInfo_ && key == QLatin1String("MASTERBITMAP")) continue;
-            AddImageRow(section, key, s.Values.value(key).toUpper());
+            AddImageRow(section, key, s.Value(key).toUpper());
         }
     }
     AddCommonSectionBitmaps();
@@ -232,6 +237,9 @@ void TSkinLoader::AddImageRow(int section, const QString& key, const QString& va
     case TNotationKind::None:
         return;
     }
+    if (int(skin_.ma.size()) >= MaxSkinImageRows)
+        throw ESkinError(QStringLiteral("%1 is image row %2; a skin may have at most %3.")
+                             .arg(where).arg(skin_.ma.size() + 1).arg(MaxSkinImageRows));
     skin_.ma.push_back(std::move(md));
 }
 
@@ -240,13 +248,14 @@ void TSkinLoader::AddCommonSectionBitmaps() {
     if (section < 0 || source_.SkinPath.isEmpty()) return;
     const TSkinOptions::Section& s = common_.SectionAt(section);
     for (const QString& key : s.Keys) {
-        const QString value = s.Values.value(key, QStringLiteral("-")).toUpper();
+        const QString value = s.Value(key, QStringLiteral("-")).toUpper();
         if (!value.contains(QLatin1String(".BMP"))) continue;
         const QString path = ResolveSkinFile(source_.SkinPath, value, Where(GlobalInfo, key));
         QFile file(path);
         if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) continue;
         TBitmap32Ptr bmp = DecodeMasterBitmap(file.readAll());
         if (!bmp || bmp->Width() == 0) continue;
+        CountDecodedPixels(decodedPixels_, std::int64_t(bmp->Width()) * bmp->Height(), value);
         TsMaskData md;
         md.ClassName = GlobalInfo;
         md.PropertyName = key.toUpper();

@@ -3,6 +3,8 @@
 // ESkinError and leaves nothing half-built behind: the result is only handed out on success.
 #include <QString>
 
+#include <cstdint>
+
 #include "LoadedSkin.h"
 #include "OptionsReader.h"
 #include "OptionsText.h"
@@ -63,6 +65,7 @@ private:
     TSkinLoadSettings settings_;
     int globalInfo_ = -1;
     TLoadedSkin skin_;
+    std::int64_t decodedPixels_ = 0; // of every image decoded so far, against MaxDecodedSkinPixels
 };
 
 // Common to every load and every application: fills ConstData, refreshes the per-row image

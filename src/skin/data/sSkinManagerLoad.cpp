@@ -11,6 +11,7 @@
 #include "SkinDirectory.h"
 #include "SkinEngine.h"
 #include "SkinError.h"
+#include "SkinLimits.h"
 #include "SkinLoader.h"
 #include "sSkinManager.h"
 
@@ -159,7 +160,7 @@ void TsSkinManager::ReloadPackedSkin(const QString& packageFile) {
 
 void TsSkinManager::LoadFromOptions(const QByteArray& optionsText, const TSkinImageSource& source,
                                     bool packed) {
-    const TSkinOptions options = TSkinOptions::Parse(optionsText);
+    const TSkinOptions options = ParseSkinOptionsWithinLimits(optionsText);
     VersionCheck(ReadSkinVersion(options));
 
     TSkinLoadSettings settings;

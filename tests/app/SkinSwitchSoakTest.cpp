@@ -1,0 +1,94 @@
+// Both windows through many skin switches: every return to a skin paints exactly what its first
+// visit painted, the user's texts, results and focus stay, and memory does not grow.
+//   TORNIVEX_SOAK_CYCLES=n   cycles (1,000 by default)
+#include <QFile>
+#include <QPixmapCache>
+#include <QTest>
+
+#include <algorithm>
+#include <iostream>
+#include <malloc.h>
+#include <unistd.h>
+
+#include "WindowTestSupport.h"
+#include "sSkinManager.h"
+
+namespace tornivex::testing {
+namespace {
+
+// Resident memory without Qt's pixmap cache (bounded at 10 MiB, and the platform style keys
+// its entries by palette, which every skin change renews) and once the allocator has handed its
+// free pages back: what the program holds, not what caches and free lists happen to hold.
+long ResidentBytes() {
+    QPixmapCache::clear();
+    malloc_trim(0);
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+class SkinSwitchSoakTest : public WindowTest {};
+
+TEST_F(SkinSwitchSoakTest, ThousandCyclesKeepPixelsTextsFocusAndMemory) {
+    const int cycles = qEnvironmentVariableIsSet("TORNIVEX_SOAK_CYCLES")
+                           ? qEnvironmentVariableIntValue("TORNIVEX_SOAK_CYCLES")
+                           : 1000;
+    QApplication::setCursorFlashTime(0);  // a caret that blinks would differ between grabs
+    ShowMainWindow();
+    form1->edR1->SetText(QStringLiteral("90"));
+    ClickCalculate();
+    form2->show();  // shown beside the main window, not modal, so both repaint on every switch
+    form1->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+    form1->edMicro->setFocus();
+    const std::vector<QString> results = ResultLines();
+    TsSkinManager& manager = *form1->sSkinManager1;
+
+    struct Look {
+        const char* skin;  // null: no skin
+        QImage main, about;
+    };
+    Look looks[] = {{"Topaz (internal)", {}, {}}, {nullptr, {}, {}}, {"Aluminium (internal)", {}, {}}};
+    long firstCycleBytes = 0;
+    for (int cycle = 0; cycle < cycles && !HasFailure(); ++cycle) {
+        for (Look& look : looks) {
+            if (look.skin) {
+                manager.SetSkinName(QString::fromLatin1(look.skin));
+                manager.SetActive(true);
+            } else {
+                manager.SetActive(false);
+            }
+            // The event loop runs between switches, as it does between a user's choices: what
+            // a switch posts (queued signals, deferred deletes) is handled before the next.
+            QCoreApplication::processEvents();
+            const QImage main = form1->grab().toImage(), about = form2->grab().toImage();
+            // The reference is the first visit, but for a skin the second: on the first switch
+            // after start the skinned buttons' corner pixels still differ (a known fault, not yet
+            // fixed); every later visit must equal it.
+            const int referenceCycle = look.skin ? 1 : 0;
+            if (cycle == referenceCycle) {
+                look.main = main;
+                look.about = about;
+            }
+            if (cycle < referenceCycle) continue;
+            EXPECT_EQ(main, look.main) << "cycle " << cycle << ", " << (look.skin ? look.skin : "no skin");
+            EXPECT_EQ(about, look.about) << "cycle " << cycle << ", " << (look.skin ? look.skin : "no skin");
+        }
+        EXPECT_EQ(form1->edR1->Text(), "90");
+        EXPECT_EQ(ResultLines(), results);
+        EXPECT_EQ(QApplication::focusWidget(), form1->edMicro);
+        if (cycle == 0) firstCycleBytes = ResidentBytes();
+    }
+    const long growth = ResidentBytes() - firstCycleBytes;
+    std::cerr << "skin-switch soak: " << cycles << " cycles, resident memory grew by " << growth
+              << " bytes after the first cycle\n";
+    // About 4 KB a cycle still stays (3.9 MB over 1,000 cycles, not yet found); the bound
+    // catches anything larger, such as events piling up unhandled (12 MB).
+    EXPECT_LT(growth, std::max(1, cycles / 125) * 1024 * 1024);
+    EXPECT_NE(looks[0].main, looks[2].main);  // the two skins do look different
+    QApplication::setCursorFlashTime(1000);
+}
+
+}  // namespace
+}  // namespace tornivex::testing
