@@ -8,7 +8,7 @@ namespace tornivex {
 
 inline const QString kProgramId = QStringLiteral("example.tornivex.Tornivex");
 
-// Every checked-in size of the program's icon.
+// The program's icon in the sizes a window shows it at.
 QIcon ProgramIcon();
 
 }  // namespace tornivex
