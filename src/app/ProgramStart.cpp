@@ -1,6 +1,7 @@
 #include "ProgramStart.h"
 
 #include "Fonts.h"
+#include "ProgramIdentity.h"
 #include "SkinEngine.h"
 #include "sSkinManagerWidgets.h"
 
@@ -14,6 +15,10 @@ bool StartSkinEngine(platform::TApplication& app) {
     SkinEngineStartup(app.arguments());
     platform::RegisterInterfaceFont();
     app.SetTitle(QStringLiteral("Tornivex"));
+    // The desktop matches the windows to the desktop entry by this id (the Wayland app id) and
+    // shows the icon for both windows.
+    app.setDesktopFileName(kProgramId);
+    app.setWindowIcon(ProgramIcon());
     return true;
 }
 

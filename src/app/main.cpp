@@ -1,11 +1,23 @@
 // Tornivex: micro-steps per degree for a rotary axis driven by a stepper motor.
+#include <cstdio>
+
+#include "CommandLine.h"
 #include "ProgramStart.h"
 #include "TApplication.h"
 #include "WindowPlacement.h"
 
 int main(int argc, char** argv) {
     using namespace tornivex;
-    platform::TApplication app(argc, argv);
+    // Answered before the application object, which needs a display.
+    const CommandLineOutcome command = ReadCommandLine(ArgumentList(argc, argv));
+    if (!command.RunProgram) {
+        std::fputs(command.Out.toLocal8Bit().constData(), stdout);
+        std::fputs(command.Err.toLocal8Bit().constData(), stderr);
+        return command.ExitStatus;
+    }
+    std::vector<char*> qtArguments = ApplicationArguments(argc, argv);
+    int qtArgc = static_cast<int>(qtArguments.size()) - 1;
+    platform::TApplication app(qtArgc, qtArguments.data());
     TProgramStart program(app);
     Form1 = &program.MainWindow;
     Form2 = &program.About;
