@@ -140,7 +140,8 @@ TEST_F(CalcRun, UnknownOptionsAreNamedInOneLineAndTheVersionIsShown) {
 TEST_F(CalcRun, HelpAndArgumentCount) {
     const Outcome help = Calc({"--help"});
     EXPECT_EQ(help.status, kSuccess);
-    EXPECT_NE(help.out.find("Usage: tornivex-calc STEP_ANGLE DIVISION R1 R2"), std::string::npos);
+    EXPECT_NE(help.out.find("Usage: tornivex-calc [--json] STEP_ANGLE DIVISION R1 R2"), std::string::npos);
+    EXPECT_NE(help.out.find("  --batch "), std::string::npos);
     const Outcome few = Calc({"1.8", "10"});
     EXPECT_EQ(few.status, kUsageError);
     EXPECT_NE(few.err.find("expected 4 values, got 2"), std::string::npos);

@@ -15,6 +15,7 @@
 
 #include "CalcRun.h"
 #include "LocaleSettings.h"
+#include "ReferenceInputs.h"
 #include "TApplication.h"
 #include "TestApplication.h"
 #include "Unit1.h"
@@ -96,23 +97,7 @@ TEST_P(WindowAgrees, CommaSeparator) {
     ExpectAgreement();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, WindowAgrees,
-    ::testing::Values(std::vector<std::string>{"1.8", "10", "40", "1"},
-                      std::vector<std::string>{"1.8", "16", "90", "1"},
-                      std::vector<std::string>{"0.9", "8", "36", "1"},
-                      std::vector<std::string>{"1.8", "10", "40", "3"},
-                      std::vector<std::string>{"1,8", "10", "40", "3"},
-                      std::vector<std::string>{"1.23456", "10", "40", "1"},
-                      std::vector<std::string>{"0.72", "2147483647", "1,234.5", "7"},
-                      std::vector<std::string>{"0", "10", "40", "1"},
-                      std::vector<std::string>{"0.0004", "10", "40", "1"},
-                      std::vector<std::string>{"1.8", "12345678901", "40", "1"},
-                      std::vector<std::string>{"1.8", "0", "40", "1"},
-                      std::vector<std::string>{"1.8", "10", "40", "0"},
-                      std::vector<std::string>{"1.8", "10", "0", "0"},
-                      std::vector<std::string>{"1" + std::string(400, '0'), "10", "40", "1"},
-                      std::vector<std::string>{"15", "10", "0.123456789", "1" + std::string(330, '0')}));
+INSTANTIATE_TEST_SUITE_P(Inputs, WindowAgrees, ::testing::ValuesIn(kReferenceInputs));
 
 }  // namespace
 }  // namespace tornivex::calc
