@@ -2,8 +2,6 @@
 
 #include <QStringList>
 
-#include "NumberText.h"
-
 namespace tornivex {
 
 void TCalculatedResults::Clear() {
@@ -29,9 +27,8 @@ void RecordedResultLines::SetCaption(ResultLine line, const std::u16string& capt
     results_.SetLine(line, QString::fromStdU16String(caption));
 }
 
-void RecordedResultLines::SetValue(TuningValue value, Extended x) {
-    // The same text the line shows: formatted now, under the separators the line is written with.
-    if (value == TuningValue::UnitsPerDegree) results_.SetUnits(QString::fromStdU16String(NumberText(x)));
+void RecordedResultLines::SetValue(TuningValue value, Extended, const std::u16string& text) {
+    if (value == TuningValue::UnitsPerDegree) results_.SetUnits(QString::fromStdU16String(text));
 }
 
 }  // namespace tornivex

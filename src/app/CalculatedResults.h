@@ -38,7 +38,7 @@ public:
         : labels_(labels), results_(results) {}
 
     void SetCaption(ResultLine line, const std::u16string& caption) override;
-    void SetValue(TuningValue value, Extended x) override;
+    void SetValue(TuningValue value, Extended x, const std::u16string& text) override;
 
 private:
     LabelResultLines labels_;

@@ -48,9 +48,10 @@ public:
     virtual ~TuningResultLines() = default;
     virtual void SetCaption(ResultLine line, const std::u16string& caption) = 0;
     // For readers that want more than the captions: each step that can fail as it begins (so
-    // the last one begun is the one that failed), each value once it is computed.
+    // the last one begun is the one that failed), each value once it is computed, with the text
+    // its captions show.
     virtual void BeginStep(TuningStep) {}
-    virtual void SetValue(TuningValue, Extended) {}
+    virtual void SetValue(TuningValue, Extended, const std::u16string& /*text*/) {}
 };
 
 // Runs the steps in their fixed order. An error (EConvertError, EZeroDivide, EInvalidOp,

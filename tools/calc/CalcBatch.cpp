@@ -5,7 +5,6 @@
 #include "CalcCase.h"
 #include "CalcJson.h"
 #include "Errors.h"
-#include "NumberText.h"
 
 namespace tornivex::calc {
 namespace {
@@ -102,7 +101,7 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, bool json) 
         if (json) {
             pending += CaseJson(result, number);
         } else if (const auto& units = result.values[static_cast<size_t>(TuningValue::UnitsPerDegree)]) {
-            pending += ToUtf8(NumberText(*units));
+            pending += ToUtf8(units->text);
         }
         pending += '\n';
         // Results reach a reader that waits for them whenever no more input is at hand.

@@ -17,8 +17,8 @@ public:
         result_.lines[static_cast<size_t>(line)] = caption;
     }
     void BeginStep(TuningStep step) override { step_ = step; }
-    void SetValue(TuningValue value, Extended x) override {
-        result_.values[static_cast<size_t>(value)] = x;
+    void SetValue(TuningValue value, Extended x, const std::u16string& text) override {
+        result_.values[static_cast<size_t>(value)] = CaseValue{x, text};
     }
     TuningStep Step() const { return step_; }
 
@@ -75,27 +75,52 @@ CaseRunner::CaseRunner()
     : fields_([this](const std::exception& error) {
           // An error the window would show while a value goes in: the run carries on, as the
           // window does once the box is closed.
-          const std::string message = platform::ErrorDisplayText(error).toStdString();
-          current_->messages.push_back(message);
-          if (!current_->failure) current_->failure = CaseFailure{EnterStepName(entering_), message};
+          messagesShown_->push_back(platform::ErrorDisplayText(error).toStdString());
       }) {}
+
+const CaseRunner::Entered& CaseRunner::Enter(FieldId id, const std::u16string& text) {
+    const TFormatSettings& now = FormatSettings();
+    if (now.DecimalSeparator != enteredUnder_.DecimalSeparator ||
+        now.ThousandSeparator != enteredUnder_.ThousandSeparator) {
+        for (auto& fieldSlots : entered_)
+            for (Entered& slot : fieldSlots) slot.known = false;
+        enteredUnder_ = now;
+    }
+    Entered& slot = entered_[static_cast<size_t>(id)][std::hash<std::u16string>{}(text) % kSlots];
+    if (slot.known && slot.text == text) {
+        fields_.RestoreDisplayedText(id, slot.displayed);
+        return slot;
+    }
+    slot.known = false;
+    slot.text = text;
+    slot.messages.clear();
+    messagesShown_ = &slot.messages;
+    slot.accepted = fields_.PutArgument(id, text);
+    messagesShown_ = nullptr;
+    slot.displayed = fields_.DisplayedText(id);
+    slot.known = true;
+    return slot;
+}
 
 CaseResult CaseRunner::Run(const std::array<std::string_view, 4>& values) {
     CaseResult result;
-    current_ = &result;
     for (size_t i = 0; i < kArgumentOrder.size(); ++i) {
-        entering_ = kArgumentOrder[i];
+        const FieldId id = kArgumentOrder[i];
         const std::u16string text = FromUtf8(std::string(values[i]));
-        if (!fields_.PutArgument(entering_, text)) {
-            const FieldDescription& field = DescribeField(entering_);
-            result.failure = CaseFailure{EnterStepName(entering_),
+        const Entered& entered = Enter(id, text);
+        for (const std::string& message : entered.messages) {
+            result.messages.push_back(message);
+            if (!result.failure) result.failure = CaseFailure{EnterStepName(id), message};
+        }
+        if (!entered.accepted) {
+            const FieldDescription& field = DescribeField(id);
+            result.failure = CaseFailure{EnterStepName(id),
                                          std::string("the ") + field.meaning + " field (" +
                                              field.name + ") refuses \"" + ToUtf8(text) + "\""};
             result.refused = true;
-            current_ = nullptr;
             return result;
         }
-        result.inputs[i] = fields_.ValueText(entering_);
+        result.inputs[i] = fields_.ValueText(id);
     }
     CaseLines lines(result);
     try {
@@ -105,7 +130,6 @@ CaseResult CaseRunner::Run(const std::array<std::string_view, 4>& values) {
         result.messages.push_back(message);
         result.failure = CaseFailure{StepName(lines.Step()), message};
     }
-    current_ = nullptr;
     return result;
 }
 

@@ -31,6 +31,8 @@ public:
     // False when the field refuses the text as a paste.
     bool PutArgument(FieldId id, const std::u16string& text);
     std::u16string DisplayedText(FieldId id) const;
+    // Puts back a displayed text that entering a value left before.
+    void RestoreDisplayedText(FieldId id, const std::u16string& text) { At(id).display.SetRawText(text); }
     // The displayed text without prefix and suffix: what the calculation reads.
     std::u16string ValueText(FieldId id) const;
 

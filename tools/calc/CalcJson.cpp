@@ -45,7 +45,10 @@ void AppendValues(std::string& out, const CaseResult& result) {
             out += "null";
             continue;
         }
-        const std::string text = CNotationText(*result.values[i]);
+        const CaseValue& value = *result.values[i];
+        // The lines' text already has a decimal point unless the regional settings say otherwise.
+        const std::string text = FormatSettings().DecimalSeparator == u'.' ? ToUtf8(value.text)
+                                                                           : CNotationText(value.value);
         out += '{';
         AppendKey(out, "text");
         AppendJsonString(out, text);
