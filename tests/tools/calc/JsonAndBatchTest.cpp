@@ -161,6 +161,18 @@ TEST(Batch, MixedFileOnTheRealProgram) {
               "line 10: value 2 is empty\n");
 }
 
+TEST(Batch, ARepeatedValueShowsItsMessagesEachTime) {
+    ScopedFormatSettings locale(u'.', u',');
+    const std::string line = "15 10 1 1" + std::string(330, '0') + "\n";
+    const Outcome twice = Calc({"--batch"}, line + line);
+    const Outcome once = Calc({"15", "10", "1", "1" + std::string(330, '0')});
+    ASSERT_EQ(once.err, "Floating point overflow.\nFloating point overflow.\n");
+    EXPECT_EQ(twice.err,
+              "line 1: Floating point overflow.\nline 1: Floating point overflow.\n"
+              "line 2: Floating point overflow.\nline 2: Floating point overflow.\n");
+    EXPECT_EQ(twice.status, kCalculationError);
+}
+
 TEST(Batch, JsonLinesStatusAndDecimalComma) {
     ScopedFormatSettings locale(u',', u'.');
     const Outcome good = Calc({"--batch"}, "1,8 10 40 3\n15,10,40,1\n");
