@@ -18,7 +18,7 @@ void AppendInputs(std::string& out, const CaseResult& result) {
     for (size_t i = 0; i < result.inputs.size(); ++i) {
         if (i > 0) out += ',';
         AppendKey(out, InputName(static_cast<FieldId>(i)));
-        if (result.inputs[i]) AppendJsonString(out, ToUtf8(*result.inputs[i]));
+        if (result.inputs[i]) AppendJsonString(out, std::u16string_view(*result.inputs[i]));
         else out += "null";
     }
     out += '}';
@@ -30,7 +30,7 @@ void AppendLines(std::string& out, const CaseResult& result) {
     for (const auto& line : result.lines) {
         if (!line) continue;
         if (!first) out += ',';
-        AppendJsonString(out, ToUtf8(*line));
+        AppendJsonString(out, std::u16string_view(*line));
         first = false;
     }
     out += ']';

@@ -140,6 +140,12 @@ TEST(Json, InputsAsReadAndTheFailedStep) {
     EXPECT_EQ(object["error"]["step"], "enterR2");
     EXPECT_TRUE(object["inputs"]["r2"].isNull());
     EXPECT_EQ(object["inputs"]["r1"], "40");
+
+    // Whatever was typed comes back unchanged through the escapes.
+    const std::string typed = "\"\\\t\x01\u00B0\U0001F600";
+    const QJsonObject odd = ParseObject(Calc({"--json", "1.8", typed, "40", "1"}).out);
+    EXPECT_EQ(odd["error"]["message"].toString().toStdString(),
+              "the micro-step division field (edMicro) refuses \"" + typed + "\"");
 }
 
 TEST(Batch, MixedFileOnTheRealProgram) {
