@@ -1,28 +1,14 @@
 // tornivex-calc in-process: the worked examples, the error cases and the argument handling.
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "CalcRun.h"
+#include "CalcOutcome.h"
 #include "LocaleSettings.h"
 
 namespace tornivex::calc {
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Calc(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCalculator(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 class CalcRun : public ::testing::Test {
 protected:

@@ -1,6 +1,5 @@
 // tornivex-calc --json and --batch: the JSON is read back with a JSON parser and must say what the
 // plain output says; batch mode runs on the real program over a file of good and bad lines.
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,33 +10,12 @@
 #include <QJsonObject>
 #include <QProcess>
 
-#include "CalcRun.h"
+#include "CalcOutcome.h"
 #include "LocaleSettings.h"
 #include "ReferenceInputs.h"
 
 namespace tornivex::calc {
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Calc(std::vector<std::string> args, const std::string& input = {}) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCalculator(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
 
 const QJsonObject ParseObject(const std::string& text) {
     QJsonParseError error{};

@@ -13,7 +13,7 @@
 #include <QClipboard>
 #include <QTest>
 
-#include "CalcRun.h"
+#include "CalcOutcome.h"
 #include "LocaleSettings.h"
 #include "ReferenceInputs.h"
 #include "TApplication.h"
@@ -27,13 +27,6 @@ struct Shown {
     std::vector<std::string> lines;   // result lines that changed, in window order
     std::vector<std::string> errors;  // messages of the error display, in order
 };
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
 
 [[maybe_unused]] ::testing::Environment* const kApplication =
     ::testing::AddGlobalTestEnvironment(new testing::TestApplicationEnvironment);
@@ -71,11 +64,9 @@ protected:
     }
 
     static Shown OnCommandLine(const std::vector<std::string>& values) {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = RunCalculator(values, out, err);
-        EXPECT_NE(status, kUsageError) << err.str();
-        return {SplitLines(out.str()), SplitLines(err.str())};
+        const Outcome outcome = Calc(values);
+        EXPECT_NE(outcome.status, kUsageError) << outcome.err;
+        return {SplitLines(outcome.out), SplitLines(outcome.err)};
     }
 
     void ExpectAgreement() {
