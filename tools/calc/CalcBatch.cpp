@@ -86,7 +86,15 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, bool json) 
         CaseResult result;
         const auto split = SplitBatchLine(line);
         if (const auto* values = std::get_if<std::array<std::string_view, 4>>(&split)) {
-            result = runner.Run(*values);
+            try {
+                result = runner.Run(*values);
+            } catch (const std::exception& error) {
+                // Nothing the fields or the calculation raise gets here; should anything else
+                // (memory running out, say), this line fails and the run goes on.
+                result = CaseResult{};
+                result.failure = CaseFailure{"readLine", error.what()};
+                result.refused = true;
+            }
         } else {
             result.failure = CaseFailure{"readLine", std::get<std::string>(split)};
             result.refused = true;

@@ -94,7 +94,7 @@ const CaseRunner::Entered& CaseRunner::Enter(FieldId id, const std::u16string& t
     slot.known = false;
     slot.text = text;
     slot.messages.clear();
-    messagesShown_ = &slot.messages;
+    messagesShown_ = &slot.messages;  // a slot of ours: it stays valid whatever happens next
     slot.accepted = fields_.PutArgument(id, text);
     messagesShown_ = nullptr;
     slot.displayed = fields_.DisplayedText(id);
