@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "InternalSkins.h"
 #include "MakerInfo.h"
+#include "ResultCopy.h"
 #include "TApplication.h"
 #include "TuningCalculation.h"
 #include "Unit2.h"
@@ -79,6 +80,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window) {
     sSkinProvider1->setObjectName(QStringLiteral("sSkinProvider1"));
     CreateSkinManager();
     WireEvents();
+    new TResultCopy(*this, results_);
     // The window has finished loading: the manager applies its skin to every form now.
     sSkinManager1->Loaded();
 }
@@ -174,7 +176,8 @@ void TForm1::WireEvents() {
 
 void TForm1::sButton1Click() {
     FieldTuningInputs inputs(*degED1, *edMicro, *edR1, *edR2);
-    LabelResultLines lines({Label1, Label4, Label10, Label12, Label13});
+    results_.Clear();
+    RecordedResultLines lines({Label1, Label4, Label10, Label12, Label13}, results_);
     RunTuningCalculation(inputs, lines);
 }
 

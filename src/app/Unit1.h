@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "AdvEdit.h"
+#include "CalculatedResults.h"
 #include "TLabel.h"
 #include "sButton.h"
 #include "sWebLabel.h"
@@ -64,6 +65,8 @@ private:
 
     QWidget* client_ = nullptr;
     TForm2* aboutDialog_ = nullptr;
+    // What the last "Calculate" produced, for copying.
+    TCalculatedResults results_;
 };
 
 // The main window, created at start-up.

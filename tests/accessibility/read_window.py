@@ -1,14 +1,18 @@
 #!/usr/bin/env python3
 """Reads the running program's windows through the desktop accessibility bus, as a screen reader
 does: the main window, its labels and result lines, the four input fields and the title strip's
-close button. Presses "Calculate" and reads the result lines again; opens "About" and reads the
+close button. Presses "Calculate" and reads the result lines again; opens the copy entries from the
+keyboard (Shift+F10 in the focused field, then Up through its entries) and reads the names a screen
+reader announces as each entry takes the focus; opens "About" and reads the
 dialog and its copyright line, closes it by its title strip's close button, then presses the main
 window's close button. Prints what it found; exits non-zero when something a user needs is
 missing."""
+import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 TITLE = "4th Axis Tornivex"
 
@@ -90,6 +94,35 @@ for _ in range(50):
 print("result lines: %s" % lines)
 if len(lines) != 5 or not any("222.222222222222 units" in line for line in lines):
     fail("the five result lines are not readable after 'Calculate': %s" % lines)
+
+# The copy entries from the keyboard. Menus are not children of the application on the bus: a
+# screen reader learns of them as their entries take the focus, so listen for that.
+announced = []
+
+
+def on_focus(event):
+    if event.detail1 and event.source is not None and event.source.getRole() == pyatspi.ROLE_MENU_ITEM:
+        announced.append(event.source.name)
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key"] + list(names), check=True)
+    return False
+
+
+pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+GLib.timeout_add(300, keys, "shift+F10")
+GLib.timeout_add(900, keys, "Up")    # "Copy one line", the last entry
+GLib.timeout_add(1200, keys, "Up")   # "Copy all results"
+GLib.timeout_add(1500, keys, "Up")   # "Copy units per degree"
+GLib.timeout_add(1800, keys, "Escape")
+GLib.timeout_add(2300, lambda: pyatspi.Registry.stop())
+pyatspi.Registry.start()
+pyatspi.Registry.deregisterEventListener(on_focus, "object:state-changed:focused")
+print("menu entries announced: %s" % announced)
+for expected in ("Copy one line", "Copy all results", "Copy units per degree"):
+    if expected not in announced:
+        fail("the menu entry '%s' was not announced: %s" % (expected, announced))
 
 press(buttons["About"])
 about = find_window("About")

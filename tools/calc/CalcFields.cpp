@@ -50,6 +50,7 @@ bool CalcFields::PutArgument(FieldId id, const std::u16string& text) {
 }
 
 std::u16string CalcFields::DisplayedText(FieldId id) const { return At(id).display.DisplayedText(); }
+std::u16string CalcFields::ValueText(FieldId id) const { return At(id).value.ReadText(); }
 
 double CalcFields::StepAngle() { return At(FieldId::degED1).value.ReadFloatValue(); }
 std::u16string CalcFields::MicroText() { return At(FieldId::edMicro).value.ReadText(); }

@@ -7,7 +7,6 @@
 #include <functional>
 #include <string>
 
-#include "PlainFieldDisplay.h"
 #include "TuningCalculation.h"
 #include "ValueField.h"
 
@@ -32,6 +31,10 @@ public:
     // False when the field refuses the text as a paste.
     bool PutArgument(FieldId id, const std::u16string& text);
     std::u16string DisplayedText(FieldId id) const;
+    // Puts back a displayed text that entering a value left before.
+    void RestoreDisplayedText(FieldId id, const std::u16string& text) { At(id).display.SetRawText(text); }
+    // The displayed text without prefix and suffix: what the calculation reads.
+    std::u16string ValueText(FieldId id) const;
 
     double StepAngle() override;
     std::u16string MicroText() override;
@@ -39,8 +42,18 @@ public:
     std::u16string R2Text() override;
 
 private:
+    // The displayed text alone: one set of fields serves a whole batch, so nothing else is kept.
+    class Display : public edit::FieldDisplay {
+    public:
+        std::u16string DisplayedText() const override { return text_; }
+        void ShowDisplayedText(const std::u16string& text) override { text_ = text; }
+        void SetRawText(const std::u16string& text) { text_ = text; }
+
+    private:
+        std::u16string text_;
+    };
     struct Field {
-        edit::PlainFieldDisplay display;
+        Display display;
         edit::ValueField value{display};
     };
     Field& At(FieldId id) { return fields_[static_cast<size_t>(id)]; }

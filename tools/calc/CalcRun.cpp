@@ -1,18 +1,19 @@
 #include "CalcRun.h"
 
-#include <array>
 #include <cctype>
-#include <optional>
+#include <sstream>
+#include <variant>
 
-#include "CalcFields.h"
-#include "ErrorDisplay.h"
+#include "CalcBatch.h"
+#include "CalcJson.h"
 #include "Errors.h"
 
 namespace tornivex::calc {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: tornivex-calc STEP_ANGLE DIVISION R1 R2\n"
+    "Usage: tornivex-calc [--json] STEP_ANGLE DIVISION R1 R2\n"
+    "       tornivex-calc --batch [--json] < FILE\n"
     "\n"
     "Computes the micro-steps per degree of a rotary (4th) axis, exactly as the Tornivex window\n"
     "does, and prints its five result lines.\n"
@@ -25,29 +26,42 @@ constexpr const char* kUsage =
     "is then left, so it is rounded and shown as the window would. Numbers follow your regional\n"
     "settings (decimal and thousand separators), as in the window.\n"
     "\n"
+    "Options:\n"
+    "  --json     print one JSON object instead of the lines, on one line:\n"
+    "               \"inputs\"   the four values as the fields read them (texts), or null;\n"
+    "               \"lines\"    the result lines exactly as printed without --json;\n"
+    "               \"values\"   stepsPerRevolution, microStepsPerRevolution, ratio,\n"
+    "                          stepsPerAxisRevolution, unitsPerDegree: each as\n"
+    "                          {\"text\": the lines' 15-digit text with a decimal point,\n"
+    "                          \"number\": the same as a JSON number, null beyond the range of a\n"
+    "                          double}, or null if not computed;\n"
+    "               \"error\"    null, or {\"step\", \"message\"}: the step that failed\n"
+    "                          (enterStepAngle, enterDivision, enterR1, enterR2, readStepAngle,\n"
+    "                          stepsPerRevolution, readDivision, microStepsPerRevolution,\n"
+    "                          readR1, readR2, ratio, stepsPerAxisRevolution, unitsPerDegree;\n"
+    "                          readLine in batch mode) and its message;\n"
+    "               \"messages\" every message the window would have shown.\n"
+    "             Messages still go to stderr; the exit status is the same as without --json.\n"
+    "  --batch    read lines of four values from standard input, separated by commas\n"
+    "             (\"1.8,10,40,1\", blanks around the commas allowed) or by blanks\n"
+    "             (\"1,8 10 40 1\": the way to write values that hold a comma, such as a\n"
+    "             decimal comma or grouped thousands). For each input line print one line:\n"
+    "             the units per degree as result line 5 shows it (with --json: the object\n"
+    "             above, with \"line\": the line number first), or an empty line when there\n"
+    "             is none. A bad line (an empty one too) puts \"line N: message\" on stderr\n"
+    "             and the run goes on.\n"
+    "  --help     show this text\n"
+    "  --version  show the version\n"
+    "\n"
     "Exit status: 0 when all five lines were computed; 1 when the calculation failed (the lines\n"
     "the window would have updated are printed, then the window's error message on stderr) or\n"
     "when the window would have shown an error while the values were entered; 2 when a field\n"
-    "refuses its value or the arguments are wrong.\n"
+    "refuses its value or the arguments are wrong. With --batch: 0 when every line succeeded,\n"
+    "1 when any line failed, 2 when the arguments are wrong.\n"
     "\n"
-    "Options: --help shows this text, --version the version.\n"
-    "\n"
-    "Example: tornivex-calc 1.8 10 40 1\n";
-
-// The result lines in window order; unset ones were not updated.
-class CollectedLines : public TuningResultLines {
-public:
-    void SetCaption(ResultLine line, const std::u16string& caption) override {
-        lines_[static_cast<size_t>(line)] = caption;
-    }
-    void Print(std::ostream& out) const {
-        for (const auto& line : lines_)
-            if (line) out << ToUtf8(*line) << '\n';
-    }
-
-private:
-    std::array<std::optional<std::u16string>, 5> lines_;
-};
+    "Examples: tornivex-calc 1.8 10 40 1\n"
+    "          tornivex-calc --json 1.8 10 40 3\n"
+    "          printf '1.8,10,40,1\\n0.9 8 36 1\\n' | tornivex-calc --batch\n";
 
 // An option is "-" or "--" followed by a letter; "-3" and "-.5" are values (which the fields
 // refuse with their own message).
@@ -56,52 +70,78 @@ bool IsOptionWord(const std::string& word) {
     return at > 0 && word.size() > at && std::isalpha(static_cast<unsigned char>(word[at]));
 }
 
-}  // namespace
+struct CommandLine {
+    bool json = false;
+    bool batch = false;
+    std::vector<std::string> values;
+};
 
-int RunCalculator(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
-        return kSuccess;
+// The command line's options and values, or the exit status when it is already decided.
+std::variant<CommandLine, int> ReadCommandLine(const std::vector<std::string>& args, std::ostream& out,
+                                               std::ostream& err) {
+    CommandLine line;
+    for (const std::string& word : args) {
+        if (word == "--help" || word == "-h") {
+            out << kUsage;
+            return kSuccess;
+        }
+        if (word == "--version") {
+            out << "tornivex-calc " << TORNIVEX_VERSION << "\n";
+            return kSuccess;
+        }
     }
-    if (args.size() == 1 && args[0] == "--version") {
-        out << "tornivex-calc " << TORNIVEX_VERSION << "\n";
-        return kSuccess;
-    }
-    for (const std::string& word : args)
-        if (IsOptionWord(word)) {
+    for (const std::string& word : args) {
+        if (word == "--json") {
+            line.json = true;
+        } else if (word == "--batch") {
+            line.batch = true;
+        } else if (IsOptionWord(word)) {
             err << "tornivex-calc: unknown option \"" << word << "\" (tornivex-calc --help shows the usage)\n";
             return kUsageError;
+        } else {
+            line.values.push_back(word);
         }
-    if (args.size() != 4) {
-        err << "tornivex-calc: expected 4 values, got " << args.size() << "\n\n" << kUsage;
+    }
+    if (line.batch && !line.values.empty()) {
+        err << "tornivex-calc: --batch reads its values from standard input, not from the command line"
+               " (got \"" << line.values.front() << "\")\n";
         return kUsageError;
     }
-    bool errorShown = false;
-    const auto show = [&](const std::exception& error) {
-        err << platform::ErrorDisplayText(error).toStdString() << '\n';
-        errorShown = true;
-    };
-    CalcFields fields(show);
-    constexpr std::array<FieldId, 4> kOrder = {FieldId::degED1, FieldId::edMicro, FieldId::edR1,
-                                               FieldId::edR2};
-    for (size_t i = 0; i < kOrder.size(); ++i) {
-        if (!fields.PutArgument(kOrder[i], FromUtf8(args[i]))) {
-            const FieldDescription& field = DescribeField(kOrder[i]);
-            err << "tornivex-calc: the " << field.meaning << " field (" << field.name
-                << ") refuses \"" << args[i] << "\"\n";
-            return kUsageError;
-        }
+    if (!line.batch && line.values.size() != 4) {
+        err << "tornivex-calc: expected 4 values, got " << line.values.size() << "\n\n" << kUsage;
+        return kUsageError;
     }
-    CollectedLines lines;
-    try {
-        RunTuningCalculation(fields, lines);
-    } catch (const std::exception& error) {
-        lines.Print(out);
-        show(error);
-        return kCalculationError;
+    return line;
+}
+
+int RunOnce(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    CaseRunner runner;
+    const CaseResult result =
+        runner.Run({line.values[0], line.values[1], line.values[2], line.values[3]});
+    if (line.json) {
+        out << CaseJson(result) << '\n';
+    } else {
+        for (const auto& caption : result.lines)
+            if (caption) out << ToUtf8(*caption) << '\n';
     }
-    lines.Print(out);
-    return errorShown ? kCalculationError : kSuccess;
+    for (const std::string& message : result.messages) err << message << '\n';
+    if (result.refused) err << "tornivex-calc: " << result.failure->message << '\n';
+    return result.Status();
+}
+
+}  // namespace
+
+int RunCalculator(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                  std::ostream& err) {
+    const auto read = ReadCommandLine(args, out, err);
+    if (const int* status = std::get_if<int>(&read)) return *status;
+    const CommandLine& line = std::get<CommandLine>(read);
+    return line.batch ? RunBatch(in, out, err, line.json) : RunOnce(line, out, err);
+}
+
+int RunCalculator(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::istringstream nothing;
+    return RunCalculator(args, nothing, out, err);
 }
 
 }  // namespace tornivex::calc

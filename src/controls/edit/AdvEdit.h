@@ -28,6 +28,8 @@ public:
     // May forbid a paste; value is the value text the paste would give, allow starts true.
     using ClipboardPasteEvent = std::function<void(TAdvEdit& sender, const QString& value, bool& allow)>;
     using NotifyEvent = std::function<void(TAdvEdit& sender)>;
+    // May add entries to the field's context menu before it opens.
+    using ContextMenuEvent = std::function<void(TAdvEdit& sender, QMenu& menu)>;
 
     explicit TAdvEdit(QWidget* parent = nullptr);
     ~TAdvEdit() override;
@@ -171,6 +173,7 @@ public:
     ValueValidateEvent OnValueValidate;
     ClipboardPasteEvent OnClipboardPaste;
     NotifyEvent OnChange;
+    ContextMenuEvent OnContextMenu;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

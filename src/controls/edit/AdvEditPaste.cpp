@@ -31,6 +31,7 @@ void TAdvEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 void TAdvEdit::contextMenuEvent(QContextMenuEvent* event) {
     const std::unique_ptr<QMenu> menu = CreateContextMenu();
+    if (OnContextMenu) OnContextMenu(*this, *menu);
     menu->exec(event->globalPos());
     event->accept();
 }

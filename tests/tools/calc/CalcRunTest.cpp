@@ -1,28 +1,14 @@
 // tornivex-calc in-process: the worked examples, the error cases and the argument handling.
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "CalcRun.h"
+#include "CalcOutcome.h"
 #include "LocaleSettings.h"
 
 namespace tornivex::calc {
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Calc(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCalculator(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 class CalcRun : public ::testing::Test {
 protected:
@@ -140,7 +126,8 @@ TEST_F(CalcRun, UnknownOptionsAreNamedInOneLineAndTheVersionIsShown) {
 TEST_F(CalcRun, HelpAndArgumentCount) {
     const Outcome help = Calc({"--help"});
     EXPECT_EQ(help.status, kSuccess);
-    EXPECT_NE(help.out.find("Usage: tornivex-calc STEP_ANGLE DIVISION R1 R2"), std::string::npos);
+    EXPECT_NE(help.out.find("Usage: tornivex-calc [--json] STEP_ANGLE DIVISION R1 R2"), std::string::npos);
+    EXPECT_NE(help.out.find("  --batch "), std::string::npos);
     const Outcome few = Calc({"1.8", "10"});
     EXPECT_EQ(few.status, kUsageError);
     EXPECT_NE(few.err.find("expected 4 values, got 2"), std::string::npos);

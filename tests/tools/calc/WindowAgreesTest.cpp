@@ -13,8 +13,9 @@
 #include <QClipboard>
 #include <QTest>
 
-#include "CalcRun.h"
+#include "CalcOutcome.h"
 #include "LocaleSettings.h"
+#include "ReferenceInputs.h"
 #include "TApplication.h"
 #include "TestApplication.h"
 #include "Unit1.h"
@@ -26,13 +27,6 @@ struct Shown {
     std::vector<std::string> lines;   // result lines that changed, in window order
     std::vector<std::string> errors;  // messages of the error display, in order
 };
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
 
 [[maybe_unused]] ::testing::Environment* const kApplication =
     ::testing::AddGlobalTestEnvironment(new testing::TestApplicationEnvironment);
@@ -70,11 +64,9 @@ protected:
     }
 
     static Shown OnCommandLine(const std::vector<std::string>& values) {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = RunCalculator(values, out, err);
-        EXPECT_NE(status, kUsageError) << err.str();
-        return {SplitLines(out.str()), SplitLines(err.str())};
+        const Outcome outcome = Calc(values);
+        EXPECT_NE(outcome.status, kUsageError) << outcome.err;
+        return {SplitLines(outcome.out), SplitLines(outcome.err)};
     }
 
     void ExpectAgreement() {
@@ -96,23 +88,7 @@ TEST_P(WindowAgrees, CommaSeparator) {
     ExpectAgreement();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, WindowAgrees,
-    ::testing::Values(std::vector<std::string>{"1.8", "10", "40", "1"},
-                      std::vector<std::string>{"1.8", "16", "90", "1"},
-                      std::vector<std::string>{"0.9", "8", "36", "1"},
-                      std::vector<std::string>{"1.8", "10", "40", "3"},
-                      std::vector<std::string>{"1,8", "10", "40", "3"},
-                      std::vector<std::string>{"1.23456", "10", "40", "1"},
-                      std::vector<std::string>{"0.72", "2147483647", "1,234.5", "7"},
-                      std::vector<std::string>{"0", "10", "40", "1"},
-                      std::vector<std::string>{"0.0004", "10", "40", "1"},
-                      std::vector<std::string>{"1.8", "12345678901", "40", "1"},
-                      std::vector<std::string>{"1.8", "0", "40", "1"},
-                      std::vector<std::string>{"1.8", "10", "40", "0"},
-                      std::vector<std::string>{"1.8", "10", "0", "0"},
-                      std::vector<std::string>{"1" + std::string(400, '0'), "10", "40", "1"},
-                      std::vector<std::string>{"15", "10", "0.123456789", "1" + std::string(330, '0')}));
+INSTANTIATE_TEST_SUITE_P(Inputs, WindowAgrees, ::testing::ValuesIn(kReferenceInputs));
 
 }  // namespace
 }  // namespace tornivex::calc

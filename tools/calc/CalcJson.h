@@ -1,0 +1,23 @@
+#pragma once
+// A calculation case as one JSON object on one line.
+#include <string>
+
+#include "CalcCase.h"
+
+namespace tornivex::calc {
+
+// {"line": n (batch only, when lineNumber > 0),
+//  "inputs": {"stepAngle", "division", "r1", "r2": the value texts the fields hold, or null},
+//  "lines": [the result lines as printed],
+//  "values": {"stepsPerRevolution", ..., "unitsPerDegree": {"text": "200", "number": 200} or null},
+//  "error": null or {"step": "ratio", "message": "Floating point division by zero."},
+//  "messages": [every message the window would have shown]}
+// The value texts are the result lines' 15-digit texts with a decimal point whatever the
+// regional settings; "number" is the same text as a JSON number, or null for a value that a
+// double cannot hold (beyond about 1.8E308, or not zero but below about 4.9E-324). No newline at the end.
+std::string CaseJson(const CaseResult& result, long lineNumber = 0);
+
+// A value's 15-digit text as the result lines show it, but always with a decimal point.
+std::string CNotationText(Extended value);
+
+}  // namespace tornivex::calc
