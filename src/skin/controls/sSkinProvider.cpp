@@ -341,6 +341,9 @@ void TsSkinProvider::AnswerBackgroundQuery(TSkinCommandEvent& command, bool from
     // picture's; children placed on the form itself already speak window coordinates.
     const TPoint shift = fromClient ? TPoint{OffsetX(), OffsetY()} : TPoint{};
     const TPoint requested = query->Offset;
+    // A child composes its corners against what it is handed: after a skin change the form's
+    // picture may not have been painted yet, and the old skin's pixels would stay in the child.
+    RenderCacheIfStale();
     if (query->PleaseDraw) {
         query->Offset = TPoint{requested.X + shift.X, requested.Y + shift.Y};
         skinData_->AnswerBackgroundQuery(*query, false);
