@@ -191,11 +191,12 @@ protected:
     }
 
     void KeyEvent(QWidget* window) {
-        // Keys go where a window system sends them: to the open box, else the active window.
-        // Menus get only clicks: a key that closes one has its window freed while Qt's key
-        // dispatch still holds it.
-        if (QApplication::activePopupWidget()) return;
-        QWidget* top = QApplication::activeModalWidget();
+        // Keys go where a window system sends them: to the open menu or box, else the active
+        // window. A menu gets keys without modifiers: QTest sends a modifier as a key event of
+        // its own, which closes and frees the menu's window before the key that follows it.
+        QWidget* top = QApplication::activePopupWidget();
+        const bool toMenu = top != nullptr;
+        if (!top) top = QApplication::activeModalWidget();
         if (!top) top = QApplication::activeWindow();
         if (!top) top = window;
         QWindow* handle = top->windowHandle();
@@ -217,8 +218,9 @@ protected:
         QPointer<QWindow> alive(handle);
         if (Chance(0.5)) {
             const Key& k = keys[Pick(int(std::size(keys)))];
-            QTest::keyPress(handle, k.key, k.modifiers);
-            if (alive) QTest::keyRelease(handle, k.key, k.modifiers);
+            const Qt::KeyboardModifiers modifiers = toMenu ? Qt::NoModifier : k.modifiers;
+            QTest::keyPress(handle, k.key, modifiers);
+            if (alive) QTest::keyRelease(handle, k.key, modifiers);
         } else {
             const char c = typed[Pick(int(sizeof typed) - 1)];
             QTest::keyPress(handle, c);
