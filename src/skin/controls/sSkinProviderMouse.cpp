@@ -208,12 +208,7 @@ bool TsSkinProvider::MenuMoveEvent(QEvent* event) {
 
 void TsSkinProvider::DropSysMenu(QPoint globalPos) {
     if (QApplication::activeWindow() != form_) return;
-    // A menu still open is closed first: deleting a shown popup leaves Qt's popup list pointing
-    // at freed memory. Closing deletes it (WA_DeleteOnClose) once it is off that list.
-    if (systemMenu_) {
-        if (systemMenu_->isVisible()) systemMenu_->close();
-        else systemMenu_->deleteLater();
-    }
+    if (systemMenu_) systemMenu_->deleteLater();
     auto* menu = new QMenu(form_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     SetTag(menu, acNoSkinTag);
