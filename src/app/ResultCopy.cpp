@@ -45,7 +45,7 @@ int Number(ResultLine line) { return static_cast<int>(line) + 1; }
 }  // namespace
 
 TResultCopy::TResultCopy(TForm1& form, const TCalculatedResults& results)
-    : QObject(&form), form_(form), results_(results) {
+    : QObject(&form), form_(form), client_(form.Client()), results_(results) {
     form.Client()->installEventFilter(this);
     for (TAdvEdit* field : {form.degED1, form.edMicro, form.edR2, form.edR1}) {
         field->installEventFilter(this);
@@ -66,7 +66,7 @@ TResultCopy::TResultCopy(TForm1& form, const TCalculatedResults& results)
 }
 
 bool TResultCopy::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form_.Client() && event->type() == QEvent::ContextMenu) {
+    if (watched == client_ && event->type() == QEvent::ContextMenu) {
         // Menus of the labels, the buttons and the background end up here.
         auto* request = static_cast<QContextMenuEvent*>(event);
         const std::optional<ResultLine> line =

@@ -38,6 +38,9 @@ private:
     void OpenFocusMenu();
 
     TForm1& form_;
+    // Compared in eventFilter, which still sees events while the form's widgets are destroyed,
+    // after TForm1's own destructor has run: asking form_ for it then would be undefined.
+    QWidget* const client_;
     const TCalculatedResults& results_;
 };
 
