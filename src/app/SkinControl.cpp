@@ -20,7 +20,7 @@ namespace tornivex {
 namespace {
 
 // The message shows this many error lines; the check lists them all.
-constexpr int kShownErrors = 8;
+constexpr int kShownErrors = 3;
 
 void Name(QMenu& menu, const QString& name) {
     menu.setTitle(name);
@@ -61,6 +61,8 @@ QString TSkinControl::Start(const std::optional<QString>& skin, bool noSkin, boo
     if (watch) {
         // A broken folder is watched too: the author's next save may mend it.
         if (QFileInfo(*spec).isDir()) reload_.Watch(QDir::cleanPath(QFileInfo(*spec).absoluteFilePath()));
+        if (outcome.Ok && reload_.Watching())
+            PrintLine(QStringLiteral("tornivex: skin \"%1\" loaded in %2 ms").arg(reload_.Folder()).arg(outcome.Milliseconds, 0, 'f', 1));
         else if (failure.isEmpty())
             failure = QStringLiteral("tornivex: --watch: \"%1\" is not a skin folder; not watching").arg(*spec);
     }
@@ -83,6 +85,15 @@ QList<TSkinMenuEntry> TSkinControl::MenuEntries() const {
     QList<TSkinMenuEntry> entries;
     const TsStoredSkins& internal = mainWindow_.sSkinManager1->InternalSkins();
     for (int i = 0; i < internal.Count(); ++i) entries.append({internal[i].Name, internal[i].Name});
+    // A file or folder chosen elsewhere is listed too, checked, while it is on screen.
+    const TSkinKind kind = switcher_.CurrentKind();
+    if (kind == TSkinKind::PackageFile || kind == TSkinKind::Folder) {
+        const QFileInfo current(switcher_.Current());
+        if (current.absolutePath() != QDir::cleanPath(QFileInfo(skinFolder_).absoluteFilePath()))
+            entries.append({kind == TSkinKind::Folder ? current.fileName() + QStringLiteral(" (folder)")
+                                                      : current.completeBaseName(),
+                            switcher_.Current()});
+    }
     const QDir folder(skinFolder_);
     if (skinFolder_.isEmpty() || !folder.exists()) return entries;
     for (const QString& name : folder.entryList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot, QDir::Name)) {

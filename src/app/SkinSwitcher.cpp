@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QMetaObject>
 
+#include <exception>
+#include <new>
+
 #include "SkinDialogs.h"
 #include "SkinDirectory.h"
 #include "SkinError.h"
@@ -70,7 +73,15 @@ TSkinLoadOutcome TSkinSwitcher::Choose(const QString& spec) {
         // A file or folder of that name wins, as in the skin tool.
         outcome = LoadInternal(internalName);
     } else {
-        outcome = LoadExternal(spec);
+        // Reading and checking happen before the manager is touched; whatever stops them (a file
+        // too big for memory, say) is a reason like any other.
+        try {
+            outcome = LoadExternal(spec);
+        } catch (const std::bad_alloc&) {
+            outcome = Failed(QStringLiteral("there is not enough memory to read this skin"));
+        } catch (const std::exception& error) {
+            outcome = Failed(QString::fromLocal8Bit(error.what()));
+        }
     }
     // Files and folders are kept by their full path, so the choice holds from any working folder.
     if (outcome.Ok && kind_ != TSkinKind::None && kind_ != TSkinKind::Internal)
