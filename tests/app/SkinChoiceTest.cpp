@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "CommandLine.h"
 #include "RememberedSkin.h"
 #include "ResultCopy.h"
 #include "SkinControl.h"
@@ -218,6 +219,22 @@ TEST_F(SkinChoiceTest, BadSkinOnTheCommandLineNamesFileAndReasonAndKeepsTheDefau
         EXPECT_TRUE(Grab(*form1, *form2).main == aluminium.main) << c.spec.toStdString();
     }
     EXPECT_EQ(RememberedSkin(*settings), std::nullopt);
+}
+
+TEST(SkinCommandLine, ReadsTheSkinForThisRunAndRefusesContradictions) {
+    const auto read = [](QStringList words) { return ReadCommandLine(QStringList{QStringLiteral("tornivex")} + words); };
+    const CommandLineOutcome watched = read({"--skin", "my skin", "--watch"});
+    EXPECT_TRUE(watched.RunProgram);
+    EXPECT_EQ(watched.Skin, QStringLiteral("my skin"));
+    EXPECT_TRUE(watched.Watch);
+    EXPECT_TRUE(read({"--no-skin"}).NoSkin);
+    EXPECT_EQ(read({}).Skin, std::nullopt);
+    for (const QStringList& wrong : {QStringList{"--skin", "a", "--no-skin"}, QStringList{"--watch"},
+                                     QStringList{"--skin"}, QStringList{"--skin", "a", "--skin", "b"}}) {
+        const CommandLineOutcome refused = read(wrong);
+        EXPECT_FALSE(refused.RunProgram) << wrong.join(u' ').toStdString();
+        EXPECT_EQ(refused.ExitStatus, 2);
+    }
 }
 
 }  // namespace
