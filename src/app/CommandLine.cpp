@@ -1,8 +1,10 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include "ProgramIdentity.h"
+#include "SkinDirectory.h"
 
 namespace tornivex {
 namespace {
@@ -16,12 +18,22 @@ QString HelpText() {
         "division and the gear ratio between motor and axis.\n"
         "\n"
         "Options:\n"
+        "  --skin SKIN    start with SKIN for this run: an internal skin's name, a skin\n"
+        "                 package file (.asz) or an unpacked skin folder\n"
+        "  --no-skin      start with the platform's look for this run\n"
+        "  --watch        with --skin FOLDER: load the skin again whenever a file in the\n"
+        "                 folder changes (for skin authors)\n"
         "  -h, --help     show this help and exit\n"
         "  -v, --version  show the version and exit\n"
         "\n"
+        "The Skin submenu of the window menu (right click on the title, or Alt+Space) picks\n"
+        "a skin and remembers it for the next start; it lists the internal skins and the\n"
+        "skins in\n"
+        "  %1\n"
+        "\n"
         "Qt's standard options are accepted too, among them -platform NAME, -style NAME,\n"
         "-reverse and, on X11, -display DISPLAY. The same calculation from the command line:\n"
-        "tornivex-calc STEP_ANGLE DIVISION R1 R2.\n");
+        "tornivex-calc STEP_ANGLE DIVISION R1 R2.\n").arg(UserSkinFolder());
 }
 
 // The options QGuiApplication, QApplication, the X11 platform and the QML debugger take from
@@ -55,13 +67,29 @@ QString TypedOption(const QStringList& arguments, const QString& name) {
     return name;
 }
 
+// An answer that ends the program before its window opens.
+CommandLineOutcome Ended(int status, const QString& out, const QString& err) {
+    CommandLineOutcome outcome;
+    outcome.RunProgram = false;
+    outcome.ExitStatus = status;
+    outcome.Out = out;
+    outcome.Err = err;
+    return outcome;
+}
+
 CommandLineOutcome Refuse(const QString& line) {
-    return {false, 2, QString(),
-            QStringLiteral("tornivex: %1\n").arg(line) + kUsage +
-                QStringLiteral("(tornivex --help shows the options)\n")};
+    return Ended(2, QString(),
+                 QStringLiteral("tornivex: %1\n").arg(line) + kUsage +
+                     QStringLiteral("(tornivex --help shows the options)\n"));
 }
 
 }  // namespace
+
+QString UserSkinFolder() {
+    // The folder depends on the program's name, which the application object sets later.
+    if (!QCoreApplication::instance()) QCoreApplication::setApplicationName(QStringLiteral("Tornivex"));
+    return DefaultSkinDirectory();
+}
 
 CommandLineOutcome ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -69,8 +97,14 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption skin(QStringLiteral("skin"), QString(), QStringLiteral("SKIN"));
+    const QCommandLineOption noSkin(QStringLiteral("no-skin"));
+    const QCommandLineOption watch(QStringLiteral("watch"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(skin);
+    parser.addOption(noSkin);
+    parser.addOption(watch);
     AddQtOptions(parser);
 
     if (!parser.parse(arguments)) {
@@ -86,10 +120,20 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments) {
     for (const QString& argument : parser.positionalArguments())
         if (argument.compare(QLatin1String("/acver"), Qt::CaseInsensitive) != 0)
             return Refuse(QStringLiteral("unexpected argument '%1'").arg(argument));
-    if (parser.isSet(help)) return {false, 0, HelpText(), QString()};
+    if (parser.isSet(help)) return Ended(0, HelpText(), QString());
     if (parser.isSet(version))
-        return {false, 0, QStringLiteral("tornivex %1\n").arg(QLatin1String(TORNIVEX_VERSION)), QString()};
-    return {};
+        return Ended(0, QStringLiteral("tornivex %1\n").arg(QLatin1String(TORNIVEX_VERSION)), QString());
+    CommandLineOutcome run;
+    if (parser.isSet(skin) && parser.isSet(noSkin)) return Refuse(QStringLiteral("--skin and --no-skin exclude each other"));
+    if (parser.isSet(watch) && !parser.isSet(skin)) return Refuse(QStringLiteral("--watch needs --skin FOLDER"));
+    if (parser.isSet(skin)) {
+        if (parser.values(skin).size() > 1) return Refuse(QStringLiteral("--skin given more than once"));
+        if (parser.value(skin).isEmpty()) return Refuse(QStringLiteral("--skin needs a skin name, file or folder"));
+        run.Skin = parser.value(skin);
+    }
+    run.NoSkin = parser.isSet(noSkin);
+    run.Watch = parser.isSet(watch);
+    return run;
 }
 
 QStringList ArgumentList(int argc, char** argv) {

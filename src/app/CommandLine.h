@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace tornivex {
@@ -15,7 +16,16 @@ struct CommandLineOutcome {
     int ExitStatus = 0;
     QString Out;
     QString Err;
+    // --skin SKIN: the skin for this run only (an internal name, a package file or a skin
+    // folder); --no-skin: no skin for this run. Neither: the remembered choice.
+    std::optional<QString> Skin;
+    bool NoSkin = false;
+    // --watch: reload the skin folder given with --skin whenever one of its files changes.
+    bool Watch = false;
 };
+
+// The folder whose skins the window menu offers, as --help names it.
+QString UserSkinFolder();
 
 // `arguments` starts with the program's own name, as argv does.
 CommandLineOutcome ReadCommandLine(const QStringList& arguments);

@@ -100,6 +100,10 @@ std::unique_ptr<QMenu> TResultCopy::WindowMenu() const {
     auto menu = std::make_unique<QMenu>();
     Name(*menu, QStringLiteral("Copy results"));
     AddWindowEntries(*menu, true);
+    if (OnWindowMenu) {
+        menu->addSeparator();
+        OnWindowMenu(*menu);
+    }
     return menu;
 }
 

@@ -5,6 +5,7 @@
 // line; a field's own menu carries the same entries below its editing ones. Ctrl+Shift+C copies
 // all results; Ctrl+C copies the units value unless the focus is in a field with a selection,
 // which it copies as always. Entries with nothing to copy are disabled.
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -24,6 +25,9 @@ class TResultCopy : public QObject {
 public:
     // Wires itself into the form's result lines, fields and shortcuts; the form owns it.
     TResultCopy(TForm1& form, const TCalculatedResults& results);
+
+    // Entries of the window's own appended to the window's menu each time it opens.
+    std::function<void(QMenu&)> OnWindowMenu;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

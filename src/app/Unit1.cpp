@@ -80,7 +80,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window) {
     sSkinProvider1->setObjectName(QStringLiteral("sSkinProvider1"));
     CreateSkinManager();
     WireEvents();
-    new TResultCopy(*this, results_);
+    resultCopy_ = new TResultCopy(*this, results_);
     // The window has finished loading: the manager applies its skin to every form now.
     sSkinManager1->Loaded();
 }

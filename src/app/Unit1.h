@@ -12,6 +12,7 @@
 namespace tornivex {
 
 class TForm2;
+class TResultCopy;
 class TsSkinManager;
 class TsSkinProvider;
 
@@ -27,6 +28,9 @@ public:
     // The area the controls live in: at (0, 0) while the desktop draws the frame, below the
     // title strip while the skin draws it.
     QWidget* Client() const { return client_; }
+
+    // Copying the results, and the window's menu that goes with it.
+    TResultCopy* ResultCopy() const { return resultCopy_; }
 
     void sButton1Click();
     void sButton2Click();
@@ -67,6 +71,7 @@ private:
     TForm2* aboutDialog_ = nullptr;
     // What the last "Calculate" produced, for copying.
     TCalculatedResults results_;
+    TResultCopy* resultCopy_ = nullptr;
 };
 
 // The main window, created at start-up.

@@ -10,8 +10,7 @@ int RunCheckCommand(const QStringList& args, QTextStream& out, QTextStream&) {
     int errors = 0, warnings = 0;
     for (const SkinProblem& p : CheckSkin(skin)) {
         (p.IsError ? errors : warnings) += 1;
-        out << (p.IsError ? "error: " : "warning: ") << (p.Where.isEmpty() ? QString() : p.Where + ": ")
-            << p.Message << "\n";
+        out << ProblemLine(p) << "\n";
     }
     out << skin.Name << ": " << errors << (errors == 1 ? " error, " : " errors, ") << warnings
         << (warnings == 1 ? " warning\n" : " warnings\n");

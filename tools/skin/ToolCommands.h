@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "SkinSource.h"
+#include "ToolError.h"
 
 namespace tornivex::skintool {
 

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "ToolError.h"
+
 namespace tornivex::skintool {
 
 // Writes `bytes` as the whole file `path`; throws ToolError "cannot write "PATH": REASON".

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -138,6 +139,8 @@ public:
     void DropSysMenu(QPoint globalPos);
     // The menu last shown by DropSysMenu (kept for tests), or null.
     QMenu* SystemMenu() const { return systemMenu_; }
+    // Entries of the program's own for the system menu, added above Close each time it opens.
+    std::function<void(QMenu&)> OnSystemMenu;
 
     // The close button pressed through assistive technology: the form closes.
     void PressCloseButton();

@@ -226,6 +226,10 @@ void TsSkinProvider::DropSysMenu(QPoint globalPos) {
     add("miSize", tr("&Size"), !dialog, false);
     add("miMinimize", tr("Mi&nimize"), !dialog && (flags & Qt::WindowMinimizeButtonHint), true);
     add("miMaximize", tr("Ma&ximize"), !dialog && (flags & Qt::WindowMaximizeButtonHint), true);
+    if (OnSystemMenu) {
+        menu->addSeparator();
+        OnSystemMenu(*menu);
+    }
     menu->addSeparator();
     QAction* close = add("miClose", tr("&Close"), bool(flags & Qt::WindowSystemMenuHint),
                          bool(flags & Qt::WindowCloseButtonHint));

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace tornivex::skintool {
+namespace tornivex {
 
 struct SkinProblem {
     bool IsError = true;
@@ -17,4 +17,7 @@ struct SkinProblem {
 
 std::vector<SkinProblem> CheckSkin(const OpenedSkin& skin);
 
-} // namespace tornivex::skintool
+// One problem as a line of the check's report: "error: [SECTION] KEY: message".
+QString ProblemLine(const SkinProblem& problem);
+
+} // namespace tornivex

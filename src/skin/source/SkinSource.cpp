@@ -9,15 +9,15 @@
 
 #include <algorithm>
 
-namespace tornivex::skintool {
+namespace tornivex {
 namespace {
 
 // The package reader reports a wrong magic through the dialogs; the tool wants an exception.
 class ThrowingDialogs : public ISkinDialogs {
 public:
-    void ShowError(const QString& text, const QString&) override { throw ToolError(text); }
-    void ShowMessage(const QString& text) override { throw ToolError(text); }
-    void ShowWarning(const QString& text) override { throw ToolError(text); }
+    void ShowError(const QString& text, const QString&) override { throw SkinSourceError(text); }
+    void ShowMessage(const QString& text) override { throw SkinSourceError(text); }
+    void ShowWarning(const QString& text) override { throw SkinSourceError(text); }
 };
 
 class DialogsScope {
@@ -36,7 +36,7 @@ std::vector<TSkinPackageEntry> EntriesOfPackage(const QByteArray& package, const
     const DialogsScope scope(&dialogs);
     TacSkinConvertor convertor;
     ReadSkinPackage(convertor, package);
-    if (!convertor.Options) throw ToolError(QStringLiteral("%1: the package holds no options text").arg(name));
+    if (!convertor.Options) throw SkinSourceError(QStringLiteral("%1: the package holds no options text").arg(name));
     // The reader separates the options text from the images; put it back in front. Packages
     // of ours always store it first.
     std::vector<TSkinPackageEntry> entries{{QString::fromLatin1(OptionsEntryName), *convertor.Options}};
@@ -52,7 +52,7 @@ bool IsImageFileName(const QString& name) {
 
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw ToolError(QStringLiteral("cannot read \"%1\"").arg(path));
+    if (!file.open(QIODevice::ReadOnly)) throw SkinSourceError(QStringLiteral("cannot read \"%1\"").arg(path));
     return file.readAll();
 }
 
@@ -95,7 +95,7 @@ OpenedSkin OpenSkin(const QString& spec) {
     const QFileInfo info(spec.isEmpty() ? spec : QDir::cleanPath(spec));
     if (info.isDir()) {
         if (!HoldsOptions(info))
-            throw ToolError(QStringLiteral("\"%1\" is a directory without Options.dat").arg(spec));
+            throw SkinSourceError(QStringLiteral("\"%1\" is a directory without Options.dat").arg(spec));
         return OpenDirectory(info);
     }
     if (info.isFile()) {
@@ -117,14 +117,14 @@ OpenedSkin OpenSkin(const QString& spec) {
         skin.Entries = EntriesOfPackage(skin.Package, internal.Name);
         return skin;
     }
-    throw ToolError(QStringLiteral("no skin \"%1\": not an internal skin, a package file or a skin directory "
+    throw SkinSourceError(QStringLiteral("no skin \"%1\": not an internal skin, a package file or a skin directory "
                                    "(\"tornivex-skin list\" names the internal skins)")
                         .arg(spec));
 }
 
 const TSkinPackageEntry& OptionsEntry(const OpenedSkin& skin) {
     if (skin.Entries.empty() || !IsOptionsEntryName(skin.Entries.front().Name))
-        throw ToolError(QStringLiteral("%1 has no options text").arg(skin.Name));
+        throw SkinSourceError(QStringLiteral("%1 has no options text").arg(skin.Name));
     return skin.Entries.front();
 }
 
@@ -135,4 +135,4 @@ bool IsSafeEntryFileName(const QString& name) {
     });
 }
 
-} // namespace tornivex::skintool
+} // namespace tornivex

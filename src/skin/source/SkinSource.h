@@ -1,7 +1,7 @@
 #pragma once
-// What a SKIN argument of the skin tool names: an internal skin (by name, optionally with
-// ".asz"), a package file, or an unpacked skin directory holding "Options.dat". Opening it gives
-// the entries in package order, the options text first.
+// What a skin argument names, for the skin tool and the program alike: an internal skin (by
+// name, optionally with ".asz"), a package file, or an unpacked skin directory holding
+// "Options.dat". Opening it gives the entries in package order, the options text first.
 #include "SkinPackage.h"
 
 #include <QString>
@@ -9,11 +9,11 @@
 #include <stdexcept>
 #include <vector>
 
-namespace tornivex::skintool {
+namespace tornivex {
 
-class ToolError : public std::runtime_error {
+class SkinSourceError : public std::runtime_error {
 public:
-    explicit ToolError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    explicit SkinSourceError(const QString& message) : std::runtime_error(message.toStdString()) {}
     QString Message() const { return QString::fromStdString(what()); }
 };
 
@@ -30,15 +30,15 @@ struct OpenedSkin {
 QString KindName(SkinKind kind);
 
 // Resolves and reads `spec`: a file or directory wins over an internal skin of the same name.
-// Throws ToolError with a message naming the problem, and ESkinError (from the package reader)
-// for a broken package. Every command opens its SKIN argument here.
+// Throws SkinSourceError with a message naming the problem, and ESkinError (from the package
+// reader) for a broken package. Every tool command and the program's --skin open a skin here.
 OpenedSkin OpenSkin(const QString& spec);
 
-// The options entry of an opened skin (Entries.front()); throws ToolError when missing.
+// The options entry of an opened skin (Entries.front()); throws SkinSourceError when missing.
 const TSkinPackageEntry& OptionsEntry(const OpenedSkin& skin);
 
 // True when `name` is safe as a file name inside a directory: not empty, no path separators,
 // not "." or "..", no drive colon, no control characters.
 bool IsSafeEntryFileName(const QString& name);
 
-} // namespace tornivex::skintool
+} // namespace tornivex

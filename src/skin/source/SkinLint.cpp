@@ -16,7 +16,7 @@
 #include <map>
 #include <optional>
 
-namespace tornivex::skintool {
+namespace tornivex {
 namespace {
 
 const QString GlobalInfo = QStringLiteral("GLOBALINFO");
@@ -37,6 +37,12 @@ public:
 private:
     std::vector<SkinProblem>& problems_;
 };
+
+// A name the program refuses: absolute, with a drive, or climbing out with "..".
+bool LeavesSkinFolder(QString name) {
+    name.replace(u'\\', u'/');
+    return name.startsWith(u'/') || name.contains(u':') || name.split(u'/').contains(QStringLiteral(".."));
+}
 
 class SkinChecker {
 public:
@@ -84,7 +90,9 @@ private:
                 if (!bmp) Error(where, QStringLiteral("the image \"%1\" cannot be decoded").arg(entry.Name));
                 break;
             }
-        if (!found) Error(where, QStringLiteral("no image \"%1\" in the skin").arg(upperName));
+        if (!found && LeavesSkinFolder(upperName))
+            Error(where, QStringLiteral("the file name \"%1\" leaves the skin's folder").arg(upperName));
+        else if (!found) Error(where, QStringLiteral("no image \"%1\" in the skin").arg(upperName));
         images_[upperName] = bmp;
         return bmp.get();
     }
@@ -267,4 +275,9 @@ private:
 
 std::vector<SkinProblem> CheckSkin(const OpenedSkin& skin) { return SkinChecker(skin).Run(); }
 
-} // namespace tornivex::skintool
+QString ProblemLine(const SkinProblem& problem) {
+    return (problem.IsError ? QStringLiteral("error: ") : QStringLiteral("warning: ")) +
+           (problem.Where.isEmpty() ? QString() : problem.Where + QStringLiteral(": ")) + problem.Message;
+}
+
+} // namespace tornivex
