@@ -6,6 +6,7 @@
 // answers the background queries of the controls on the form. Without a skin the form has the
 // desktop's own dialog frame and the provider passes everything through.
 #include <QMenu>
+class QPainter;
 #include <QObject>
 #include <QPointer>
 #include <QShortcut>
@@ -163,6 +164,7 @@ private:
     void SetFrameless(bool frameless);
     void UpdateRegion();
     void PaintForm(QEvent* event);
+    void ClearCutCorners(QPainter& painter, const QRect& part) const;
 
     // Mouse on the frame.
     bool FormMouseEvent(QEvent* event);

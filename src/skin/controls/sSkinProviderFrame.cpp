@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRegion>
 #include <QWindow>
@@ -48,6 +49,8 @@ void TsSkinProvider::ApplyFrame(bool skinned) {
         frameApplied_ = true;
         if (client_) client_->move(OffsetX(), OffsetY());
         form_->setAttribute(Qt::WA_OpaquePaintEvent, true);
+        // Where a mask only limits input (Wayland) the cut corners must be transparent pixels.
+        form_->setAttribute(Qt::WA_TranslucentBackground, true);
         rgnChanged_ = true;
         CalcItems();
         UpdateRegion();
@@ -56,6 +59,8 @@ void TsSkinProvider::ApplyFrame(bool skinned) {
         form_->clearMask();
         arOR_.clear();
         form_->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        form_->setAttribute(Qt::WA_TranslucentBackground, false);
+        form_->setAttribute(Qt::WA_NoSystemBackground, false);
         SetFrameless(false);
         form_->setFixedSize(clientSize_);
         if (client_) client_->move(0, 0);
@@ -122,6 +127,19 @@ void TsSkinProvider::PaintForm(QEvent* event) {
     const QImage picture = paint::WrapBitmap(const_cast<TBitmap32&>(*cache));
     const QRect part = static_cast<QPaintEvent*>(event)->rect();
     painter.drawImage(part.topLeft(), picture, part);
+    ClearCutCorners(painter, part);
+}
+
+void TsSkinProvider::ClearCutCorners(QPainter& painter, const QRect& part) const {
+    // A grab into a pixmap is a picture of the content (tests compare it whole); the window
+    // itself gets its outline, so the desktop shows through the cut pixels with or without a mask.
+    const QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    if (!target || target->devType() == QInternal::Pixmap) return;
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const TRect& r : arOR_) {
+        const QRect cut = QRect(r.Left, r.Top, r.Width(), r.Height()).intersected(part);
+        if (!cut.isEmpty()) painter.fillRect(cut, Qt::transparent);
+    }
 }
 
 bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
