@@ -4,6 +4,7 @@
 #include "sSkinProvider.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPaintEngine>
 #include <QPainter>
@@ -18,6 +19,7 @@
 #include "skin/data/SkinCommand.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/BitmapImage.h"
+#include "skin/paint/DevicePixels.h"
 #include "skin/paint/ManagerAccess.h"
 
 namespace tornivex {
@@ -81,6 +83,7 @@ void TsSkinProvider::UpdateRegion() {
     if (arOR_.empty()) form_->clearMask();
     else form_->setMask(region);
     rgnChanged_ = false;
+    if (!deviceBmp_.Empty()) paint::ClearDeviceBlocks(deviceBmp_, deviceRatio_, arOR_);
 }
 
 void TsSkinProvider::PaintAll() {
@@ -93,7 +96,17 @@ void TsSkinProvider::PaintAll() {
     picture.Caption = form_->windowTitle();
     picture.CaptionFont = platform::InterfaceFont(platform::CaptionFontPixels, true);
     picture.CaptionAlignment = CaptionAlignment;
+    const double ratio = form_->devicePixelRatioF();
+    picture.WithCaptionText = paint::IsUnitRatio(ratio);
     if (!paint::PaintAll(*skinData_, FrameInput(), picture, layout_, *skinData_->FCacheBmp, tempBmp_)) return;
+    deviceRatio_ = ratio;
+    if (paint::IsUnitRatio(ratio)) {
+        deviceBmp_ = TBitmap32();
+    } else {
+        // Skin pixels onto the device grid, the caption's glyphs at the device's resolution.
+        paint::ScaleToDevice(*skinData_->FCacheBmp, deviceBmp_, ratio);
+        paint::DrawCaptionText(*skinData_, FrameInput(), picture, layout_, deviceBmp_, ratio);
+    }
     if (closeAnimation_ && closeAnimation_->OverlayState() >= 0) RepaintCloseButton();
     rgnChanged_ = true;
     skinData_->FBGChanged = false;
@@ -115,6 +128,7 @@ void TsSkinProvider::RepaintCloseButton() {
     }
     paint::DrawTitleButton(*skin, button, formActive_ > 0, tempBmp_, tempLeft, *cache, overlay, opacity);
     const TRect& r = button.Rect;
+    if (!deviceBmp_.Empty()) paint::ScaleToDevice(*cache, deviceBmp_, deviceRatio_, r);
     form_->update(r.Left, r.Top, r.Width(), r.Height());
 }
 
@@ -124,6 +138,15 @@ void TsSkinProvider::PaintForm(QEvent* event) {
     const TBitmap32* cache = skinData_->FCacheBmp.get();
     if (!cache || cache->Empty()) return;
     QPainter painter(form_);
+    if (!deviceBmp_.Empty()) {
+        // Device pixels drawn 1:1; the cut corners are transparent in the picture itself.
+        QImage device(reinterpret_cast<const uchar*>(deviceBmp_.Pixels().data()), deviceBmp_.Width(),
+                      deviceBmp_.Height(), deviceBmp_.Width() * 4, QImage::Format_ARGB32_Premultiplied);
+        device.setDevicePixelRatio(deviceRatio_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QPointF(0, 0), device);
+        return;
+    }
     const QImage picture = paint::WrapBitmap(const_cast<TBitmap32&>(*cache));
     const QRect part = static_cast<QPaintEvent*>(event)->rect();
     painter.drawImage(part.topLeft(), picture, part);
@@ -131,10 +154,11 @@ void TsSkinProvider::PaintForm(QEvent* event) {
 }
 
 void TsSkinProvider::ClearCutCorners(QPainter& painter, const QRect& part) const {
-    // A grab into a pixmap is a picture of the content (tests compare it whole); the window
-    // itself gets its outline, so the desktop shows through the cut pixels with or without a mask.
+    // Only what goes to the window's own back buffer: a grab or render of the form elsewhere is
+    // a picture of its content (tests compare it whole), the window itself gets its outline.
+    const QBackingStore* store = form_->backingStore();
     const QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
-    if (!target || target->devType() == QInternal::Pixmap) return;
+    if (!store || !target || target != const_cast<QBackingStore*>(store)->paintDevice()) return;
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (const TRect& r : arOR_) {
         const QRect cut = QRect(r.Left, r.Top, r.Width(), r.Height()).intersected(part);
