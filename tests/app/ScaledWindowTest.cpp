@@ -98,12 +98,15 @@ TEST_F(ScaledWindowTest, CutCornersAreTransparentOnTheDeviceGrid) {
     ExpectCutCornersTransparent(*form1, *TsSkinProvider::Of(form1.get()));
 }
 
-TEST_F(ScaledWindowTest, CaptionIsDrawnAtTheDeviceResolution) {
+TEST_F(ScaledWindowTest, CaptionsAreDrawnAtTheDeviceResolution) {
     if (Ratio() == 1.0) GTEST_SKIP() << "nothing is enlarged at ratio 1";
     ShowMainWindow();
     const QImage main = form1->grab().toImage();
     // The caption "4th Axis Tornivex" sits left in the title strip.
     EXPECT_GT(MixedBlocks(main, TRect{8, 6, 130, 22}), 50);
+    // So does a button's caption.
+    const QRect button(form1->sButton1->mapTo(form1.get(), QPoint()), form1->sButton1->size());
+    EXPECT_GT(MixedBlocks(main, TRect{button.left(), button.top(), button.right(), button.bottom()}), 50);
 }
 
 }  // namespace
