@@ -145,4 +145,16 @@ void PaintSkinPicture(QWidget& widget, const TsCommonData& data) {
     painter.drawImage(0, 0, image);
 }
 
+void DrawOnDeviceGrid(QPainter& painter, const TBitmap32& picture, double ratio) {
+    if (picture.Empty()) return;
+    if (paint::IsUnitRatio(ratio)) {
+        painter.drawImage(0, 0, paint::WrapBitmap(const_cast<TBitmap32&>(picture)));
+        return;
+    }
+    TBitmap32 device;
+    paint::ScaleToDevice(picture, device, ratio);
+    QImage image = paint::WrapBitmap(device, ratio);
+    painter.drawImage(QPointF(0, 0), image);
+}
+
 }  // namespace tornivex
