@@ -100,6 +100,11 @@ changed = sum(1 for y in range(len(rows)) for x in range(len(rows[0])) if rows[y
 print("About opened: %d pixels changed" % changed)
 if changed < 20000:
     fail("the About dialog did not appear on screen")
+# Where it lands is the compositor's choice (weston's desktop shell puts new windows where it
+# likes; desktops that honour the transient parent put it over its owner).
+moved = [(x, y) for y in range(len(rows)) for x in range(len(rows[0])) if rows[y][x] != after[y][x]]
+print("About drawn within %d,%d - %d,%d" % (min(x for x, _ in moved), min(y for _, y in moved),
+                                          max(x for x, _ in moved), max(y for _, y in moved)))
 closers = [b for b in buttons(about) if b.name == "Close"]
 press(closers[-1])  # the title strip's button comes last
 for _ in range(50):
