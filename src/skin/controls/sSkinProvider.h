@@ -6,7 +6,6 @@
 // answers the background queries of the controls on the form. Without a skin the form has the
 // desktop's own dialog frame and the provider passes everything through.
 #include <QMenu>
-class QPainter;
 #include <QObject>
 #include <QPointer>
 #include <QShortcut>
@@ -22,6 +21,8 @@ class QPainter;
 #include "common/color/Color.h"
 #include "skin/paint/FormFrame.h"
 #include "skin/paint/sCommonData.h"
+
+class QPainter;
 
 namespace tornivex {
 
