@@ -3,6 +3,7 @@
 #include "platform/text/TextFormat.h"
 #include "skin/paint/BitmapPrimitives.h"
 #include "skin/paint/Decorations.h"
+#include "skin/paint/DevicePixels.h"
 #include "skin/paint/ElementPaint.h"
 #include "skin/paint/ElementText.h"
 #include "skin/paint/FormFrame.h"
@@ -106,6 +107,37 @@ void BM_PaintAll541x206(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintAll541x206)->Arg(1)->Arg(0);
+
+// The same window on a screen of ratio 2 (range 0) or 1.5 (range 1), as the provider builds it
+// there: the picture without the caption's glyphs, every logical pixel onto its block of the
+// device grid, then the caption at the device's resolution.
+void BM_PaintAllScaled(benchmark::State& state) {
+    const double ratio = state.range(0) == 0 ? 2.0 : 1.5;
+    TsCommonData formData;
+    formData.FSkinManager = &ActiveSkin();
+    formData.SkinIndex = ActiveSkin().GetSkinIndex(QStringLiteral("FORM"));
+    formData.Texture = ActiveSkin().GetTextureIndex(formData.SkinIndex, QStringLiteral("PATTERN"));
+    formData.HotTexture = ActiveSkin().GetTextureIndex(formData.SkinIndex, QStringLiteral("HOTPATTERN"));
+    TFormFrameInput frame;
+    frame.Width = 541;
+    frame.Height = 206;
+    TFormPicture picture;
+    picture.TitleIndex = ActiveSkin().GetSkinIndex(QStringLiteral("FORMTITLE"));
+    picture.FormActive = 1;
+    picture.Caption = QStringLiteral("4th Axis Tornivex");
+    picture.CaptionFont = CaptionFont();
+    picture.CaptionFont.setBold(true);
+    picture.WithCaptionText = false;
+    TFormTitleLayout layout;
+    TBitmap32 cache, temp, device;
+    for (auto _ : state) {
+        PaintAll(formData, frame, picture, layout, cache, temp);
+        ScaleToDevice(cache, device, ratio);
+        DrawCaptionText(formData, frame, picture, layout, device, ratio);
+        benchmark::DoNotOptimize(device.Pixels().data());
+    }
+}
+BENCHMARK(BM_PaintAllScaled)->Arg(0)->Arg(1);
 
 // "Calculate" in the hot set of [BUTTON]: glow of size 2, then the text.
 void BM_CaptionWithGlow(benchmark::State& state) {

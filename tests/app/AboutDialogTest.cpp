@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <QWindow>
 
 #include "AboutNotice.h"
 #include "TacEditWnd.h"
@@ -69,6 +70,8 @@ TEST_F(AboutDialogTest, OpensCentredOverTheMainWindowWithCloseFocused) {
     QTest::qWait(20);
     const int result = OpenAbout([&] {
         EXPECT_TRUE(form2->isModal());
+        // A transient child of the main window: compositors that place windows put it over its owner.
+        EXPECT_EQ(form2->windowHandle()->transientParent(), form1->windowHandle());
         EXPECT_EQ(QApplication::focusWidget(), form2->sButton1);
         const QPoint mainCentre = form1->geometry().center();
         const QPoint aboutCentre = form2->geometry().center();

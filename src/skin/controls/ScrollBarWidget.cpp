@@ -1,4 +1,5 @@
 #include "ScrollBarWidget.h"
+#include "SkinnedWidget.h"
 
 #include "ScrollBarAccessible.h"
 #include "ScrollBarPaint.h"
@@ -120,7 +121,7 @@ void TacScrollBarWidget::paintEvent(QPaintEvent*) {
     ++paintCount_;
     QPainter painter(this);
     if (skinPainted_) {
-        painter.drawImage(0, 0, paint::WrapBitmap(image_));
+        DrawOnDeviceGrid(painter, image_, devicePixelRatioF());
         return;
     }
     // A skin without track sections for this bar: the platform's look, our behaviour.

@@ -3,6 +3,7 @@
 #include "skin/data/SkinCommand.h"
 #include "skin/paint/BackgroundProtocol.h"
 #include "skin/paint/BitmapImage.h"
+#include "skin/paint/DevicePixels.h"
 #include "skin/paint/StateAnimation.h"
 
 #include <QEvent>
@@ -135,10 +136,25 @@ void PaintSkinPicture(QWidget& widget, const TsCommonData& data) {
     const TacThreadedTimer* timer = data.AnimTimer.get();
     if (timer && timer->Enabled() && timer->BmpOut) picture = timer->BmpOut.get();
     if (!picture || picture->Empty()) return;
-    const QImage image(reinterpret_cast<const uchar*>(picture->Pixels().data()), picture->Width(),
-                       picture->Height(), picture->Width() * 4, QImage::Format_RGB32);
+    QImage image(reinterpret_cast<const uchar*>(picture->Pixels().data()), picture->Width(), picture->Height(),
+                 picture->Width() * 4, QImage::Format_RGB32);
+    // A cache made for a scaled screen holds device pixels: drawn 1:1.
+    if (picture->Width() != widget.width() && !paint::IsUnitRatio(data.FCacheRatio))
+        image.setDevicePixelRatio(data.FCacheRatio);
     QPainter painter(&widget);
     painter.drawImage(0, 0, image);
+}
+
+void DrawOnDeviceGrid(QPainter& painter, const TBitmap32& picture, double ratio) {
+    if (picture.Empty()) return;
+    if (paint::IsUnitRatio(ratio)) {
+        painter.drawImage(0, 0, paint::WrapBitmap(const_cast<TBitmap32&>(picture)));
+        return;
+    }
+    TBitmap32 device;
+    paint::ScaleToDevice(picture, device, ratio);
+    QImage image = paint::WrapBitmap(device, ratio);
+    painter.drawImage(QPointF(0, 0), image);
 }
 
 }  // namespace tornivex

@@ -16,6 +16,7 @@
 #include <optional>
 
 class QEvent;
+class QPainter;
 class QWidget;
 
 namespace tornivex {
@@ -64,6 +65,10 @@ bool DispatchSkinEvent(TsCommonData& data, QEvent* event);
 
 // Copies what the control shows now (the running fade's frame, else the cache) to the widget.
 void PaintSkinPicture(QWidget& widget, const TsCommonData& data);
+
+// Draws a picture of skin pixels (no text) made in logical pixels at the painter's origin: as it
+// is at ratio 1, else each logical pixel as its block of the device grid, drawn 1:1.
+void DrawOnDeviceGrid(QPainter& painter, const TBitmap32& picture, double ratio);
 
 // Plain colour of a Qt colour and back.
 TColor ColorOfQColor(const QColor& color);

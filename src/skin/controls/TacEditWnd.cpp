@@ -1,4 +1,5 @@
 #include "TacEditWnd.h"
+#include "SkinnedWidget.h"
 
 #include "ScrollBarWidget.h"
 
@@ -77,7 +78,7 @@ void TacEditWnd::PaintNonClient(QPainter& painter) {
     for (const TacScrollBarWidget* bar : {sBarHorz, sBarVert})
         if (bar && bar->isVisible()) ring -= bar->geometry();
     painter.setClipRegion(ring);
-    painter.drawImage(0, 0, paint::WrapBitmap(*SkinData->FCacheBmp));
+    DrawOnDeviceGrid(painter, *SkinData->FCacheBmp, CtrlHandle->devicePixelRatioF());
     painter.setClipping(false);
     PaintCornerSquare(painter);
 }

@@ -77,7 +77,8 @@ private:
     bool SkinnedEvent(QEvent* event);
     void MouseEnter();
     void MouseLeave();
-    void DrawCaption();
+    // The caption and focus mark into `target`, which holds pixels at `ratio`.
+    void DrawCaption(TBitmap32& target, double ratio);
 
     TWidgetSkinOwner owner_;
     TsCtrlSkinData skinData_;

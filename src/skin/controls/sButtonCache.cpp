@@ -9,6 +9,8 @@
 #include "skin/paint/BackgroundProtocol.h"
 #include "skin/paint/BitmapImage.h"
 #include "skin/paint/BorderMask.h"
+#include "skin/paint/Decorations.h"
+#include "skin/paint/DevicePixels.h"
 #include "skin/paint/ElementPaint.h"
 #include "skin/paint/ElementText.h"
 #include "skin/paint/PixelColor.h"
@@ -49,10 +51,10 @@ TRect TsButton::CaptionRect() const {
     return rect;
 }
 
-void TsButton::DrawCaption() {
+void TsButton::DrawCaption(TBitmap32& target, double ratio) {
     const TRect rect = CaptionRect();
     const int state = CurrentState();
-    paint::TTextCanvas canvas{*skinData_.FCacheBmp, font(), ColorOfQColor(palette().color(QPalette::ButtonText))};
+    paint::TTextCanvas canvas{target, font(), ColorOfQColor(palette().color(QPalette::ButtonText)), ratio};
     paint::WriteElementText(canvas, text(), true, state != 0, skinData_,
                             CaptionFlags(wordWrap_, layoutDirection() == Qt::RightToLeft), rect);
     const TsSkinManager* manager = skinData_.SkinManager();
@@ -65,8 +67,9 @@ void TsButton::DrawCaption() {
     focus.Top = std::max(focus.Top, 3);
     focus.Bottom = std::min(focus.Bottom, height() - 3);
     const int set = section->States >= 1 ? 1 : 0;
-    paint::DrawElementFocusRect(*skinData_.FCacheBmp, focus, section->Props[static_cast<std::size_t>(set)].FontColor.Color,
-                                clNoColor2);
+    // The dotted line is one device pixel wide, on the device grid.
+    paint::DrawElementFocusRect(target, ratio == 1.0 ? focus : paint::DeviceRect(focus, ratio),
+                                section->Props[static_cast<std::size_t>(set)].FontColor.Color, clNoColor2);
 }
 
 bool TsButton::PrepareButtonCache() {
@@ -101,7 +104,9 @@ bool TsButton::PrepareButtonCache() {
     if (skinData_.FSaturation != 0) paint::ApplySaturation(cache, skinData_.FSaturation);
     // The corners were just composed against the parent's current background; composing them
     // again would blend their half-transparent edge pixels twice.
-    DrawCaption();
+    const double ratio = devicePixelRatioF();
+    const bool deviceCache = !paint::IsUnitRatio(ratio);
+    if (!deviceCache) DrawCaption(cache, 1.0);
     if (FStyle == bsSplitButton) {
         const TColor color = section->Props[static_cast<std::size_t>(paint::PropertySetOf(*section, state))].FontColor.Color;
         const TPixel32 pixel = paint::ColorToPixel(ColorToRGB(color));
@@ -114,6 +119,15 @@ bool TsButton::PrepareButtonCache() {
     }
     if (!isEnabled())
         paint::ApplyDisabledLook(cache, FDisabledKind, paint::OwnColorOf(parentWidget()), at, source);
+    skinData_.FCacheRatio = 1.0;
+    if (deviceCache) {
+        // For a scaled screen: the skin pixels onto the device grid, the caption at its resolution.
+        auto device = std::make_unique<TBitmap32>();
+        paint::ScaleToDevice(cache, *device, ratio);
+        DrawCaption(*device, ratio);
+        skinData_.FCacheBmp = std::move(device);
+        skinData_.FCacheRatio = ratio;
+    }
     skinData_.FBGChanged = false;
     cacheState_ = current;
     cacheText_ = text();
@@ -139,8 +153,9 @@ void TsButton::paintEvent(QPaintEvent* event) {
     }
     // Changes the platform makes by itself (pushed by a key, text set) show at once.
     const TBitmap32* cache = skinData_.FCacheBmp.get();
-    if (CurrentState() != cacheState_ || text() != cacheText_ || !cache || cache->Width() != width() ||
-        cache->Height() != height()) {
+    const double ratio = paint::IsUnitRatio(devicePixelRatioF()) ? 1.0 : devicePixelRatioF();
+    if (CurrentState() != cacheState_ || text() != cacheText_ || !cache || skinData_.FCacheRatio != ratio ||
+        cache->Width() != paint::DeviceEdge(width(), ratio) || cache->Height() != paint::DeviceEdge(height(), ratio)) {
         if (animating) skinData_.StopAnimation();
         skinData_.FBGChanged = true;
     }

@@ -1,4 +1,5 @@
 #include "sLabel.h"
+#include "SkinnedWidget.h"
 
 #include <QPainter>
 
@@ -80,7 +81,7 @@ void TsCustomLabel::PaintSectionBackground(QPainter& painter, int skinIndex) {
     options.Rect = TRect{0, 0, width(), height()};
     options.Background = paint::BackgroundSourceFromBitmap(&picture, TPoint{});
     paint::PaintElementByIndex(picture, options, SkinManager());
-    painter.drawImage(0, 0, paint::WrapBitmap(picture));
+    DrawOnDeviceGrid(painter, picture, devicePixelRatioF());
 }
 
 void TsCustomLabel::paintEvent(QPaintEvent* event) {

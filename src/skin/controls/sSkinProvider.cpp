@@ -218,6 +218,7 @@ void TsSkinProvider::RemoveSkin() {
         else SavedLabelColors.pop_back();
     }
     skinData_->FCacheBmp.reset();
+    deviceBmp_ = TBitmap32();
     skinData_->FBGChanged = true;
     layout_.ButtonClose.State = 0;
     ApplyFrame(false);
@@ -234,7 +235,9 @@ void TsSkinProvider::Refresh() {
 void TsSkinProvider::RenderCacheIfStale() {
     if (!Skinned()) return;
     const TBitmap32* cache = skinData_->FCacheBmp.get();
-    if (skinData_->FBGChanged || !cache || cache->Width() != form_->width() || cache->Height() != form_->height())
+    // A window moved to a screen of another ratio gets its picture made again.
+    if (skinData_->FBGChanged || !cache || cache->Width() != form_->width() || cache->Height() != form_->height() ||
+        form_->devicePixelRatioF() != deviceRatio_)
         PaintAll();
 }
 

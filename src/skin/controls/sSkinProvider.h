@@ -23,6 +23,8 @@
 #include "skin/paint/FormFrame.h"
 #include "skin/paint/sCommonData.h"
 
+class QPainter;
+
 namespace tornivex {
 
 class TacCtrlAdapter;
@@ -104,6 +106,9 @@ public:
     const paint::TsCaptionButton& ButtonClose() const { return layout_.ButtonClose; }
     const paint::TFormTitleLayout& Layout() const { return layout_; }
     const std::vector<TRect>& ArOR() const { return arOR_; }
+    // What the window shows on a screen of ratio other than 1 (empty at ratio 1, where the cache
+    // image is shown as it is).
+    const TBitmap32& DevicePicture() const { return deviceBmp_; }
     std::vector<TSavedLabelColor> SavedLabelColors;
     TacCtrlAdapter* Adapter() const { return adapter_.get(); }
     // The close button's running hover or press animation, if any.
@@ -166,6 +171,7 @@ private:
     void SetFrameless(bool frameless);
     void UpdateRegion();
     void PaintForm(QEvent* event);
+    void ClearCutCorners(QPainter& painter, const QRect& part) const;
 
     // Mouse on the frame.
     bool FormMouseEvent(QEvent* event);
@@ -188,6 +194,10 @@ private:
     std::unique_ptr<TacSBAnimation> closeAnimation_;
     paint::TFormTitleLayout layout_;
     TBitmap32 tempBmp_;
+    // On a scaled screen: the window picture in device pixels (FCacheBmp stays logical, as the
+    // children's background comes from it), and the ratio it was made for.
+    TBitmap32 deviceBmp_;
+    double deviceRatio_ = 1.0;
     std::vector<TRect> arOR_;
     bool rgnChanged_ = true;
     int formActive_ = 1;

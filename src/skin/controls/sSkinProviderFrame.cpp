@@ -4,7 +4,9 @@
 #include "sSkinProvider.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRegion>
 #include <QWindow>
@@ -17,6 +19,7 @@
 #include "skin/data/SkinCommand.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/BitmapImage.h"
+#include "skin/paint/DevicePixels.h"
 #include "skin/paint/ManagerAccess.h"
 
 namespace tornivex {
@@ -48,6 +51,8 @@ void TsSkinProvider::ApplyFrame(bool skinned) {
         frameApplied_ = true;
         if (client_) client_->move(OffsetX(), OffsetY());
         form_->setAttribute(Qt::WA_OpaquePaintEvent, true);
+        // Where a mask only limits input (Wayland) the cut corners must be transparent pixels.
+        form_->setAttribute(Qt::WA_TranslucentBackground, true);
         rgnChanged_ = true;
         CalcItems();
         UpdateRegion();
@@ -56,6 +61,8 @@ void TsSkinProvider::ApplyFrame(bool skinned) {
         form_->clearMask();
         arOR_.clear();
         form_->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        form_->setAttribute(Qt::WA_TranslucentBackground, false);
+        form_->setAttribute(Qt::WA_NoSystemBackground, false);
         SetFrameless(false);
         form_->setFixedSize(clientSize_);
         if (client_) client_->move(0, 0);
@@ -76,6 +83,7 @@ void TsSkinProvider::UpdateRegion() {
     if (arOR_.empty()) form_->clearMask();
     else form_->setMask(region);
     rgnChanged_ = false;
+    if (!deviceBmp_.Empty()) paint::ClearDeviceBlocks(deviceBmp_, deviceRatio_, arOR_);
 }
 
 void TsSkinProvider::PaintAll() {
@@ -88,7 +96,17 @@ void TsSkinProvider::PaintAll() {
     picture.Caption = form_->windowTitle();
     picture.CaptionFont = platform::InterfaceFont(platform::CaptionFontPixels, true);
     picture.CaptionAlignment = CaptionAlignment;
+    const double ratio = form_->devicePixelRatioF();
+    picture.WithCaptionText = paint::IsUnitRatio(ratio);
     if (!paint::PaintAll(*skinData_, FrameInput(), picture, layout_, *skinData_->FCacheBmp, tempBmp_)) return;
+    deviceRatio_ = ratio;
+    if (paint::IsUnitRatio(ratio)) {
+        deviceBmp_ = TBitmap32();
+    } else {
+        // Skin pixels onto the device grid, the caption's glyphs at the device's resolution.
+        paint::ScaleToDevice(*skinData_->FCacheBmp, deviceBmp_, ratio);
+        paint::DrawCaptionText(*skinData_, FrameInput(), picture, layout_, deviceBmp_, ratio);
+    }
     if (closeAnimation_ && closeAnimation_->OverlayState() >= 0) RepaintCloseButton();
     rgnChanged_ = true;
     skinData_->FBGChanged = false;
@@ -110,6 +128,7 @@ void TsSkinProvider::RepaintCloseButton() {
     }
     paint::DrawTitleButton(*skin, button, formActive_ > 0, tempBmp_, tempLeft, *cache, overlay, opacity);
     const TRect& r = button.Rect;
+    if (!deviceBmp_.Empty()) paint::ScaleToDevice(*cache, deviceBmp_, deviceRatio_, r);
     form_->update(r.Left, r.Top, r.Width(), r.Height());
 }
 
@@ -119,9 +138,32 @@ void TsSkinProvider::PaintForm(QEvent* event) {
     const TBitmap32* cache = skinData_->FCacheBmp.get();
     if (!cache || cache->Empty()) return;
     QPainter painter(form_);
+    if (!deviceBmp_.Empty()) {
+        // Device pixels drawn 1:1; the cut corners are transparent in the picture itself.
+        QImage device(reinterpret_cast<const uchar*>(deviceBmp_.Pixels().data()), deviceBmp_.Width(),
+                      deviceBmp_.Height(), deviceBmp_.Width() * 4, QImage::Format_ARGB32_Premultiplied);
+        device.setDevicePixelRatio(deviceRatio_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QPointF(0, 0), device);
+        return;
+    }
     const QImage picture = paint::WrapBitmap(const_cast<TBitmap32&>(*cache));
     const QRect part = static_cast<QPaintEvent*>(event)->rect();
     painter.drawImage(part.topLeft(), picture, part);
+    ClearCutCorners(painter, part);
+}
+
+void TsSkinProvider::ClearCutCorners(QPainter& painter, const QRect& part) const {
+    // Only what goes to the window's own back buffer: a grab or render of the form elsewhere is
+    // a picture of its content (tests compare it whole), the window itself gets its outline.
+    const QBackingStore* store = form_->backingStore();
+    const QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    if (!store || !target || target != const_cast<QBackingStore*>(store)->paintDevice()) return;
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const TRect& r : arOR_) {
+        const QRect cut = QRect(r.Left, r.Top, r.Width(), r.Height()).intersected(part);
+        if (!cut.isEmpty()) painter.fillRect(cut, Qt::transparent);
+    }
 }
 
 bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {

@@ -148,6 +148,10 @@ bool TsSkinProvider::FormMouseEvent(QEvent* event) {
 void TsSkinProvider::StartMenuMove() {
     if (menuMove_ || !form_->isVisible()) return;
     ClearPressAndHot();
+    // A Wayland client cannot place itself: the compositor's interactive move does it.
+    QWindow* window = form_->windowHandle();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && window && window->startSystemMove())
+        return;
     pressGlobal_ = QCursor::pos();
     pressWindowPos_ = menuMoveStart_ = form_->pos();
     menuMove_ = true;

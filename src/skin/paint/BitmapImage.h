@@ -8,10 +8,14 @@
 
 namespace tornivex::paint {
 
-inline QImage WrapBitmap(TBitmap32& bmp) {
+// With a `ratio` other than 1 the bitmap holds device pixels: painters draw into it in logical
+// coordinates at the device's resolution.
+inline QImage WrapBitmap(TBitmap32& bmp, double ratio = 1.0) {
     if (bmp.Empty()) return QImage();
-    return QImage(reinterpret_cast<uchar*>(bmp.Pixels().data()), bmp.Width(), bmp.Height(),
-                  bmp.Width() * 4, QImage::Format_RGB32);
+    QImage image(reinterpret_cast<uchar*>(bmp.Pixels().data()), bmp.Width(), bmp.Height(), bmp.Width() * 4,
+                 QImage::Format_RGB32);
+    if (ratio != 1.0) image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 }  // namespace tornivex::paint

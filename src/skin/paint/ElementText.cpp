@@ -80,7 +80,7 @@ int FontSectionOf(const TsCommonData& data) {
 void WriteElementText(TTextCanvas& canvas, const QString& text, bool enabled, bool hot,
                       const TsCommonData& data, std::uint32_t flags, const TRect& rect) {
     if (text.isEmpty() || canvas.Target.Empty()) return;
-    QImage image = WrapBitmap(canvas.Target);
+    QImage image = WrapBitmap(canvas.Target, canvas.Ratio);
     QFont font = canvas.Font;
     const TLoadedSkin* skin = data.Skinned(true) ? LoadedSkinOf(data.SkinManager()) : nullptr;
 
@@ -102,7 +102,9 @@ void WriteElementText(TTextCanvas& canvas, const QString& text, bool enabled, bo
     }
     const TsGeneralData& sectionRow = skin->gd[static_cast<std::size_t>(section)];
     const TsGenState& set = sectionRow.Props[hot ? 1 : 0];
-    if (data.FCacheBmp && set.GlowSize != 0)
+    if (canvas.Ratio != 1.0 && set.GlowSize != 0)
+        DrawTextGlow(canvas.Target, text, rect, Filtered(data, set.GlowColor), set.GlowSize, flags, font, canvas.Ratio);
+    else if (data.FCacheBmp && set.GlowSize != 0)
         DrawTextGlow(*data.FCacheBmp, text, rect, Filtered(data, set.GlowColor), set.GlowSize, flags, font);
     const TsFontColor& colors = set.FontColor;
     if (!enabled) {

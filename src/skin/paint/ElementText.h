@@ -28,6 +28,7 @@ struct TTextCanvas {
     TBitmap32& Target;
     QFont Font;
     TColor FontColor = clBlack;
+    double Ratio = 1.0;  // Target holds device pixels at this ratio; rectangles stay logical
 };
 
 // Draws `text` into `rect` with the platform text format `flags`. `hot` picks property set 1.

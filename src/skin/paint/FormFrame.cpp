@@ -32,6 +32,9 @@ int CloseImageIndex(const TLoadedSkin* skin, bool bigButtons) {
 
 int ButtonsWidth(const TFormTitleLayout& layout) { return layout.ButtonClose.Rect.Width(); }
 
+constexpr std::uint32_t CaptionFlags =
+    platform::tfSingleLine | platform::tfVCenter | platform::tfNoPrefix | platform::tfEndEllipsis;
+
 bool IsKeyColour(TPixel32 p) { return PixelR(p) == 255 && PixelG(p) == 0 && PixelB(p) == 255; }
 
 // One row of a frame image scanned from `x0` for `count` pixels; runs of key pixels become
@@ -70,17 +73,14 @@ void ScanBorderMask(const TLoadedSkin& skin, int sectionIndex, int width, int he
     }
 }
 
-// Writes the caption into the strip (text rectangle, alignment, optional plate and glow).
-void DrawCaption(const TsCommonData& formData, const TLoadedSkin& skin, const TFormFrameInput& form,
-                 const TFormPicture& picture, const TFormTitleLayout& layout, TBitmap32& cache) {
-    if (picture.Caption.isEmpty()) return;
+// Where the caption's text goes in the strip (text rectangle and alignment).
+TRect CaptionPlace(const TLoadedSkin& skin, const TFormFrameInput& form, const TFormPicture& picture,
+                   const TFormTitleLayout& layout) {
     TRect rect = CaptionTextRect(&skin, form, layout, skin.IsValidSkinIndex(picture.CaptionIndex));
-    if (rect.IsEmpty()) return;
-    constexpr std::uint32_t flags = platform::tfSingleLine | platform::tfVCenter | platform::tfNoPrefix |
-                                    platform::tfEndEllipsis;
+    if (rect.IsEmpty()) return rect;
     const QRect measured = platform::MeasureFormattedText(
         picture.CaptionFont, picture.Caption, QRect(rect.Left, rect.Top, rect.Width(), rect.Height()),
-        flags | platform::tfCalcRect);
+        CaptionFlags | platform::tfCalcRect);
     const int textW = std::min(measured.width(), rect.Width());
     const int textH = measured.height();
     rect.Top = layout.VCenter - textH / 2;
@@ -88,27 +88,36 @@ void DrawCaption(const TsCommonData& formData, const TLoadedSkin& skin, const TF
     if (picture.CaptionAlignment == 1) rect.Left = rect.Right - textW;
     else if (picture.CaptionAlignment == 2) rect.Left = std::max(rect.Left, rect.Left + (rect.Width() - textW) / 2);
     rect.Right = std::min(rect.Right, rect.Left + textW);
+    return rect;
+}
 
-    const int state = picture.FormActive;
-    if (skin.IsValidSkinIndex(picture.CaptionIndex)) {
-        const TRect plate{rect.Left - 4, rect.Top - 2, rect.Right + 4, rect.Bottom + 2};
-        TElementPaint plateOptions;
-        plateOptions.Section = picture.CaptionIndex;
-        plateOptions.State = state;
-        plateOptions.Rect = Intersect(plate, BoundsOf(cache));
-        plateOptions.Background = BackgroundSourceFromBitmap(&cache, TPoint{});
-        plateOptions.CornerFill = false;
-        PaintElementIn(skin, cache, plateOptions);
-    }
+// The caption's plate (a "CAPTION" section) behind the text.
+void DrawCaptionPlate(const TLoadedSkin& skin, const TFormPicture& picture, const TRect& rect, TBitmap32& cache) {
+    if (!skin.IsValidSkinIndex(picture.CaptionIndex)) return;
+    const TRect plate{rect.Left - 4, rect.Top - 2, rect.Right + 4, rect.Bottom + 2};
+    TElementPaint plateOptions;
+    plateOptions.Section = picture.CaptionIndex;
+    plateOptions.State = picture.FormActive;
+    plateOptions.Rect = Intersect(plate, BoundsOf(cache));
+    plateOptions.Background = BackgroundSourceFromBitmap(&cache, TPoint{});
+    plateOptions.CornerFill = false;
+    PaintElementIn(skin, cache, plateOptions);
+}
+
+// The caption's glyphs (glow, contours, text) into `target`, which holds pixels at `ratio`.
+void DrawCaptionGlyphs(const TsCommonData& formData, const TLoadedSkin& skin, const TFormPicture& picture,
+                       const TRect& rect, TBitmap32& target, double ratio) {
     // The caption takes the title section's colours; without one, the form section's.
+    const int state = picture.FormActive;
     TsCommonData titleData;
     titleData.FSkinManager = formData.FSkinManager;
     titleData.SkinIndex = skin.IsValidSkinIndex(picture.TitleIndex) ? picture.TitleIndex : formData.SkinIndex;
     const TsGenState& set = skin.gd[static_cast<std::size_t>(titleData.SkinIndex)].Props[state > 0 ? 1 : 0];
     if (set.GlowSize != 0)
-        DrawTextGlow(cache, picture.Caption, rect, set.GlowColor, set.GlowSize, flags, picture.CaptionFont);
-    TTextCanvas canvas{cache, picture.CaptionFont, clBlack};
-    WriteElementText(canvas, picture.Caption, true, state > 0, titleData, flags, rect);
+        DrawTextGlow(target, picture.Caption, rect, set.GlowColor, set.GlowSize, CaptionFlags, picture.CaptionFont,
+                     ratio);
+    TTextCanvas canvas{target, picture.CaptionFont, clBlack, ratio};
+    WriteElementText(canvas, picture.Caption, true, state > 0, titleData, CaptionFlags, rect);
 }
 
 }  // namespace
@@ -178,6 +187,14 @@ std::vector<TRect> WindowRegionCutouts(const TLoadedSkin& skin, int formIndex, i
     return cutouts;
 }
 
+void DrawCaptionText(const TsCommonData& formData, const TFormFrameInput& form, const TFormPicture& picture,
+                     const TFormTitleLayout& layout, TBitmap32& target, double ratio) {
+    const TLoadedSkin* skin = LoadedSkinOf(formData.SkinManager());
+    if (!skin || picture.Caption.isEmpty()) return;
+    const TRect rect = CaptionPlace(*skin, form, picture, layout);
+    if (!rect.IsEmpty()) DrawCaptionGlyphs(formData, *skin, picture, rect, target, ratio);
+}
+
 int TempBmpLeft(const TLoadedSkin& skin, const TFormFrameInput& form, const TFormTitleLayout& layout) {
     const int width = form.BorderWidth + skin.CommonSkinData.BIRightMargin + ButtonsWidth(layout) + 10;
     return std::max(0, form.Width - width);
@@ -210,7 +227,13 @@ bool PaintAll(const TsCommonData& formData, const TFormFrameInput& form, const T
         strip.CornerFill = false;
         PaintElementIn(*skin, cache, strip);
     }
-    DrawCaption(formData, *skin, form, picture, layout, cache);
+    if (!picture.Caption.isEmpty()) {
+        const TRect captionRect = CaptionPlace(*skin, form, picture, layout);
+        if (!captionRect.IsEmpty()) {
+            DrawCaptionPlate(*skin, picture, captionRect, cache);
+            if (picture.WithCaptionText) DrawCaptionGlyphs(formData, *skin, picture, captionRect, cache, 1.0);
+        }
+    }
 
     const int tempLeft = TempBmpLeft(*skin, form, layout);
     const int stripHeight = std::min(layout.FHeaderHeight, form.Height);

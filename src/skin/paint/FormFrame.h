@@ -87,6 +87,7 @@ struct TFormPicture {
     QString Caption;
     QFont CaptionFont;
     int CaptionAlignment = 0;  // 0 left, 1 right, 2 centre
+    bool WithCaptionText = true;  // false: the plate only, the glyphs go on at device resolution
 };
 
 // The whole window picture into `cache` (resized to W x H) for the form section of `formData`;
@@ -94,6 +95,11 @@ struct TFormPicture {
 // behind the button row. Answers false (and draws nothing) without a skin or a form section.
 bool PaintAll(const TsCommonData& formData, const TFormFrameInput& form, const TFormPicture& picture,
               TFormTitleLayout& layout, TBitmap32& cache, TBitmap32& tempBmp);
+
+// The caption's glyphs alone into `target`, a picture of the window at `ratio` device pixels per
+// logical pixel (PaintAll's layout; rectangles stay logical).
+void DrawCaptionText(const TsCommonData& formData, const TFormFrameInput& form, const TFormPicture& picture,
+                     const TFormTitleLayout& layout, TBitmap32& target, double ratio);
 
 // Where the saved strip behind the title buttons starts (x) in the window picture.
 int TempBmpLeft(const TLoadedSkin& skin, const TFormFrameInput& form, const TFormTitleLayout& layout);

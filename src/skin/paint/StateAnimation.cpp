@@ -1,5 +1,7 @@
 #include "StateAnimation.h"
 
+#include "DevicePixels.h"
+
 #include "BitmapPrimitives.h"
 #include "RectOps.h"
 #include "sCommonData.h"
@@ -135,8 +137,8 @@ void AnimateStateChange(TsCommonData& data, int target, TacAnimProc step, bool /
     const TsSkinManager* manager = data.SkinManager();
     // A cache that was never rendered (or no longer fits the owner) holds no look to fade from.
     const bool cacheCurrent = data.FCacheBmp && !data.FCacheBmp->Empty() && !data.FBGChanged &&
-                              (!data.Owner() || (data.FCacheBmp->Width() == data.Owner()->Bounds().Width() &&
-                                                 data.FCacheBmp->Height() == data.Owner()->Bounds().Height()));
+                              (!data.Owner() || (data.FCacheBmp->Width() == paint::DeviceEdge(data.Owner()->Bounds().Width(), data.FCacheRatio) &&
+                                                 data.FCacheBmp->Height() == paint::DeviceEdge(data.Owner()->Bounds().Height(), data.FCacheRatio)));
     if (animated && !IsSkinApplying() && !IsLoggingOff() && cacheCurrent && manager &&
         manager->Effects().AllowAnimation) {
         // Glow windows belong to sections with GlowCount above 0; the skins here have none.

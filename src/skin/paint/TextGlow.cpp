@@ -1,6 +1,7 @@
 #include "TextGlow.h"
 
 #include "PixelColor.h"
+#include "DevicePixels.h"
 #include "RectOps.h"
 #include "platform/text/DrawText.h"
 
@@ -50,36 +51,39 @@ struct TGlowShape {
     QString FontKey;
     int Width = 0, Height = 0, GlowSize = 0;
     std::uint32_t Flags = 0;
+    double Ratio = 1.0;
     std::vector<std::uint8_t> Grey;  // packed rows of the grown area
 };
 
 const std::vector<std::uint8_t>& GlowShape(const QString& text, const QFont& font, int width, int height,
-                                           int glowSize, std::uint32_t flags) {
+                                           int glowSize, std::uint32_t flags, double ratio) {
     static std::vector<TGlowShape> recent;  // most recent first; GUI thread only
     const QString fontKey = font.key();
     for (std::size_t i = 0; i < recent.size(); ++i) {
         const TGlowShape& s = recent[i];
         if (s.Width == width && s.Height == height && s.GlowSize == glowSize && s.Flags == flags &&
-            s.Text == text && s.FontKey == fontKey) {
+            s.Ratio == ratio && s.Text == text && s.FontKey == fontKey) {
             std::rotate(recent.begin(), recent.begin() + static_cast<std::ptrdiff_t>(i),
                         recent.begin() + static_cast<std::ptrdiff_t>(i) + 1);
             return recent.front().Grey;
         }
     }
     const int grow = std::max(0, glowSize) + 4;
-    const int w = width + 2 * grow, h = height + 2 * grow;
+    const int w = DeviceEdge(width + 2 * grow, ratio), h = DeviceEdge(height + 2 * grow, ratio);
     QImage grey(w, h, QImage::Format_Grayscale8);
     grey.fill(255);
+    if (ratio != 1.0) grey.setDevicePixelRatio(ratio);
     for (const TPoint shift : {TPoint{-1, 0}, TPoint{0, -1}, TPoint{1, 0}, TPoint{0, 1}, TPoint{0, 0}}) {
         QRect place(grow + shift.X, grow + shift.Y, width, height);
         platform::DrawFormattedText(grey, font, Qt::black, text, place, flags);
     }
     // Rows of a QImage are padded; blur a packed copy.
-    TGlowShape shape{text, fontKey, width, height, glowSize, flags, {}};
+    TGlowShape shape{text, fontKey, width, height, glowSize, flags, ratio, {}};
     shape.Grey.resize(static_cast<std::size_t>(w) * h);
     for (int y = 0; y < h; ++y)
         std::copy_n(grey.constScanLine(y), w, shape.Grey.data() + static_cast<std::size_t>(y) * w);
-    BoxBlurGrey(shape.Grey.data(), w, h, GlowBlurHalfWidth(glowSize));
+    const int halfWidth = GlowBlurHalfWidth(glowSize);
+    BoxBlurGrey(shape.Grey.data(), w, h, ratio == 1.0 ? halfWidth : std::max(1, int(std::lround(halfWidth * ratio))));
     constexpr std::size_t kept = 8;
     if (recent.size() == kept) recent.pop_back();
     recent.insert(recent.begin(), std::move(shape));
@@ -89,14 +93,22 @@ const std::vector<std::uint8_t>& GlowShape(const QString& text, const QFont& fon
 }  // namespace
 
 void DrawTextGlow(TBitmap32& target, const QString& text, const TRect& rect, TColor glowColor,
-                  int glowSize, std::uint32_t flags, const QFont& font) {
+                  int glowSize, std::uint32_t flags, const QFont& font, double ratio) {
     if (text.isEmpty() || rect.IsEmpty() || target.Empty()) return;
     const TRect moved = Offset(rect, 1, 1);
     const int grow = std::max(0, glowSize) + 4;
     const TRect area{moved.Left - grow, moved.Top - grow, moved.Right + grow, moved.Bottom + grow};
     const std::uint32_t drawFlags = flags & ~std::uint32_t(platform::tfCalcRect);
-    const std::vector<std::uint8_t>& grey = GlowShape(text, font, moved.Width(), moved.Height(), glowSize, drawFlags);
-    TintByGrey(target, grey.data(), area, glowColor);
+    const std::vector<std::uint8_t>& grey =
+        GlowShape(text, font, moved.Width(), moved.Height(), glowSize, drawFlags, ratio);
+    if (ratio == 1.0) {
+        TintByGrey(target, grey.data(), area, glowColor);
+        return;
+    }
+    const TRect device{DeviceEdge(area.Left, ratio), DeviceEdge(area.Top, ratio),
+                       DeviceEdge(area.Left, ratio) + DeviceEdge(area.Width(), ratio),
+                       DeviceEdge(area.Top, ratio) + DeviceEdge(area.Height(), ratio)};
+    TintByGrey(target, grey.data(), device, glowColor);
 }
 
 void TintByGrey(TBitmap32& target, const std::uint8_t* grey, const TRect& area, TColor glowColor) {

@@ -24,7 +24,9 @@ void BoxBlurGrey(std::uint8_t* grey, int width, int height, int halfWidth);
 void TintByGrey(TBitmap32& target, const std::uint8_t* grey, const TRect& area, TColor glowColor);
 
 // Draws the glow of `text` (laid out in `rect` with the platform text `flags`) into `target`.
+// With a `ratio` other than 1, `target` holds device pixels and the glow is shaped at that
+// resolution (its rectangle and size stay logical).
 void DrawTextGlow(TBitmap32& target, const QString& text, const TRect& rect, TColor glowColor,
-                  int glowSize, std::uint32_t flags, const QFont& font);
+                  int glowSize, std::uint32_t flags, const QFont& font, double ratio = 1.0);
 
 }  // namespace tornivex::paint

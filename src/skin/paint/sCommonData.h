@@ -98,6 +98,9 @@ public:
     int HotTexture = -1;  // texture mask of the hot state ("HOTPATTERN")
     TBitmap32* PrintDC = nullptr;
     std::unique_ptr<TBitmap32> FCacheBmp;
+    // Device pixels per logical pixel of FCacheBmp: a control drawn for a scaled screen keeps its
+    // cache at the device's size (the owner's bounds times this ratio).
+    double FCacheRatio = 1.0;
     TColor FColorTone = clNoColor2;
     QPointer<TsSkinManager> FSkinManager;  // explicitly chosen; null = the default manager
     std::unique_ptr<TacThreadedTimer> AnimTimer;
