@@ -10,14 +10,14 @@
 namespace tornivex {
 
 inline Extended CheckedResult(Extended result, Extended a, Extended b) {
-    if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) throw EInvalidOp();
-    if (std::isinf(result) && std::isfinite(a) && std::isfinite(b)) throw EOverflow();
+    if (IsNaN(result) && !IsNaN(a) && !IsNaN(b)) throw EInvalidOp();
+    if (IsInf(result) && IsFinite(a) && IsFinite(b)) throw EOverflow();
     return result;
 }
 
 inline Extended Divide(Extended a, Extended b) {
-    if (b == 0 && !std::isnan(b)) {
-        if (a == 0 || std::isnan(a)) throw EInvalidOp();
+    if (b == 0 && !IsNaN(b)) {
+        if (a == 0 || IsNaN(a)) throw EInvalidOp();
         throw EZeroDivide();
     }
     return CheckedResult(a / b, a, b);
