@@ -105,14 +105,22 @@ std::optional<SoftExtended> NaNOperands(SoftExtended a, SoftExtended b) {
         const bool quietA = (a.Significand() & kQuietBit) != 0;
         const bool quietB = (b.Significand() & kQuietBit) != 0;
         if (quietA != quietB) return quietA ? a : b;
-        return Quieted(a.Significand() >= b.Significand() ? a : b);
+        if (a.Significand() != b.Significand()) return Quieted(a.Significand() > b.Significand() ? a : b);
+        return Quieted(a.Negative() ? b : a);  // equal significands: the positive one
     }
     return Quieted(nanA ? a : b);
 }
 
-// Magnitude order of finite values: the encoding orders them.
+// A pseudo-denormal (exponent 0 with the integer bit set) written as the normal value it is.
+SoftExtended Canonical(SoftExtended x) {
+    if (x.BiasedExponent() != 0 || !IntegerBit(x)) return x;
+    return SoftExtended::FromBits(x.Negative(), 1, x.Significand());
+}
+
+// Magnitude order of finite values (a pseudo-denormal, exponent 0 with the integer bit set, is
+// as large as a normal value of exponent 1).
 bool MagnitudeBelow(SoftExtended a, SoftExtended b) {
-    if (a.BiasedExponent() != b.BiasedExponent()) return a.BiasedExponent() < b.BiasedExponent();
+    if (Scale(a) != Scale(b)) return Scale(a) < Scale(b);
     return a.Significand() < b.Significand();
 }
 
@@ -125,8 +133,8 @@ SoftExtended Sum(SoftExtended a, SoftExtended b, bool negateB) {
         return IsInf(a) ? a : b;
     }
     if (IsZero(a) && IsZero(b)) return SoftExtended::FromBits(a.Negative() && signB, 0, 0);
-    if (IsZero(a)) return b;
-    if (IsZero(b)) return a;
+    if (IsZero(a)) return Canonical(b);
+    if (IsZero(b)) return Canonical(a);
 
     if (MagnitudeBelow(a, b)) std::swap(a, b);
     const int distance = Scale(a) - Scale(b);

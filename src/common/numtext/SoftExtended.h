@@ -5,7 +5,7 @@
 // control at 64 bits, rounding to nearest, ties to even, and its exceptions masked: gradual
 // underflow to denormals, infinity on overflow, the unit's default NaN (negative, significand
 // 0xC000000000000000) for an invalid operation, a NaN operand passed on quieted (of two NaNs the
-// one with the larger significand). Unnormals and pseudo-NaNs count as invalid operands.
+// one with the larger significand, the positive one of equal significands). Unnormals and pseudo-NaNs count as invalid operands.
 // Built everywhere, so x86-64 can check it bit for bit against its own hardware.
 #include <compare>
 #include <concepts>
