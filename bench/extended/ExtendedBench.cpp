@@ -66,6 +66,38 @@ void RunFromDouble(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * kPairs));
 }
 
+// One operation waiting for the one before, as the calculation's steps do: each pair of
+// operations (x op b, then the inverse) keeps x in range. Time per pair / 2 = time per operation.
+template <class T>
+void RunChain(benchmark::State& state, Op op) {
+    std::vector<T> b;
+    for (const SoftExtended x : CalculatorOperands(2)) b.push_back(static_cast<T>(x));
+    T x = static_cast<T>(1.8);
+    for (auto _ : state) {
+        for (size_t i = 0; i < kPairs; ++i) {
+            switch (op) {
+            case Op::Add: x = x + b[i]; x = x - b[i]; break;
+            case Op::Multiply: x = x * b[i]; x = x * b[(i + 1) % kPairs]; x = x / b[i]; x = x / b[(i + 1) % kPairs]; break;
+            case Op::Divide: x = x / b[i]; x = x * b[i]; break;
+            }
+        }
+        benchmark::DoNotOptimize(x);
+    }
+    const int64_t perLoop = op == Op::Multiply ? 4 : 2;
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * kPairs) * perLoop);
+}
+
+void BM_SoftChainAddSubtract(benchmark::State& s) { RunChain<SoftExtended>(s, Op::Add); }
+void BM_SoftChainMultiplyDivide(benchmark::State& s) { RunChain<SoftExtended>(s, Op::Multiply); }
+BENCHMARK(BM_SoftChainAddSubtract);
+BENCHMARK(BM_SoftChainMultiplyDivide);
+#if LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384
+void BM_HardwareChainAddSubtract(benchmark::State& s) { RunChain<long double>(s, Op::Add); }
+void BM_HardwareChainMultiplyDivide(benchmark::State& s) { RunChain<long double>(s, Op::Multiply); }
+BENCHMARK(BM_HardwareChainAddSubtract);
+BENCHMARK(BM_HardwareChainMultiplyDivide);
+#endif
+
 void BM_SoftAdd(benchmark::State& s) { RunOp<SoftExtended>(s, Op::Add); }
 void BM_SoftMultiply(benchmark::State& s) { RunOp<SoftExtended>(s, Op::Multiply); }
 void BM_SoftDivide(benchmark::State& s) { RunOp<SoftExtended>(s, Op::Divide); }

@@ -16,6 +16,36 @@ __extension__ typedef unsigned __int128 u128;
 constexpr uint64_t kIntegerBit = uint64_t{1} << 63;
 constexpr uint64_t kQuietBit = uint64_t{1} << 62;
 
+// dividend / divisor for a normalised divisor and a quotient of exactly 64 bits. The machine's
+// double division estimates it within a few thousand, one more estimate of the remainder's
+// quotient brings it within one or two, and the exact remainder settles it: cheaper than a
+// 128-bit integer division on either kind of processor.
+uint64_t DivideWide(u128 dividend, uint64_t divisor, uint64_t& remainder) {
+    __extension__ typedef __int128 s128;
+    const double reciprocal = 1.0 / static_cast<double>(divisor);
+    const auto high = static_cast<uint64_t>(dividend >> 64);
+    const auto low = static_cast<uint64_t>(dividend);
+    double estimate = (static_cast<double>(high) * 0x1p64 + static_cast<double>(low)) * reciprocal;
+    if (estimate >= 0x1p64) estimate = 0x1p64 - 2048;  // the largest double below 2^64
+    uint64_t quotient = static_cast<uint64_t>(estimate);
+    // What is left, small enough to be signed: |dividend - quotient * divisor| < 2^80.
+    s128 left = static_cast<s128>(dividend - static_cast<u128>(quotient) * divisor);
+    const auto step = static_cast<int64_t>(
+        static_cast<double>(static_cast<int64_t>(left >> 20)) * 0x1p20 * reciprocal);
+    quotient += static_cast<uint64_t>(step);
+    left -= static_cast<s128>(step) * divisor;
+    while (left < 0) {
+        --quotient;
+        left += divisor;
+    }
+    while (left >= static_cast<s128>(divisor)) {
+        ++quotient;
+        left -= divisor;
+    }
+    remainder = static_cast<uint64_t>(left);
+    return quotient;
+}
+
 // A binary floating-point format as far as rounding is concerned.
 struct Format {
     int bits;        // significand bits, the integer bit included
@@ -38,7 +68,8 @@ int BitLength(u128 x) {
 
 // sig * 2^scale, plus a tail below sig's last bit when `sticky` (only with at least two bits to
 // drop), rounded to the format: nearest, ties to even, gradual underflow, infinity on overflow.
-Rounded RoundTo(const Format& f, u128 sig, int scale, bool sticky) {
+template <const Format& f>
+Rounded RoundTo(u128 sig, int scale, bool sticky) {
     const int top = BitLength(sig) - 1;
     int biased = scale + top + f.bias;
     int drop = top - (f.bits - 1);
@@ -73,7 +104,7 @@ SoftExtended Pack(bool negative, const Rounded& r) {
 }
 
 SoftExtended RoundExtended(bool negative, u128 sig, int scale, bool sticky = false) {
-    return Pack(negative, RoundTo(kExtendedFormat, sig, scale, sticky));
+    return Pack(negative, RoundTo<kExtendedFormat>(sig, scale, sticky));
 }
 
 const SoftExtended kDefaultNaN = SoftExtended::FromBits(true, 0x7FFF, kIntegerBit | kQuietBit);
@@ -84,6 +115,11 @@ bool IsZero(SoftExtended x) { return x.BiasedExponent() == 0 && x.Significand() 
 // Encodings the unit refuses as operands: unnormals, pseudo-infinities and pseudo-NaNs.
 bool IsUnsupported(SoftExtended x) {
     return x.BiasedExponent() != 0 && !IntegerBit(x);
+}
+
+// A normal finite value: none of the special cases below apply.
+bool Ordinary(SoftExtended x) {
+    return static_cast<unsigned>(x.BiasedExponent() - 1) < 0x7FFE && IntegerBit(x);
 }
 
 // value = significand * 2^Scale(x) for a finite x (denormals share the smallest normal scale).
@@ -125,16 +161,20 @@ bool MagnitudeBelow(SoftExtended a, SoftExtended b) {
 }
 
 SoftExtended Sum(SoftExtended a, SoftExtended b, bool negateB) {
-    if (const auto nan = NaNOperands(a, b)) return *nan;
     const bool signB = b.Negative() != negateB;
-    b = SoftExtended::FromBits(signB, b.BiasedExponent(), b.Significand());
-    if (IsInf(a) || IsInf(b)) {
-        if (IsInf(a) && IsInf(b) && a.Negative() != signB) return kDefaultNaN;
-        return IsInf(a) ? a : b;
+    if (!Ordinary(a) || !Ordinary(b)) {
+        if (const auto nan = NaNOperands(a, b)) return *nan;
+        b = SoftExtended::FromBits(signB, b.BiasedExponent(), b.Significand());
+        if (IsInf(a) || IsInf(b)) {
+            if (IsInf(a) && IsInf(b) && a.Negative() != signB) return kDefaultNaN;
+            return IsInf(a) ? a : b;
+        }
+        if (IsZero(a) && IsZero(b)) return SoftExtended::FromBits(a.Negative() && signB, 0, 0);
+        if (IsZero(a)) return Canonical(b);
+        if (IsZero(b)) return Canonical(a);
+    } else {
+        b = SoftExtended::FromBits(signB, b.BiasedExponent(), b.Significand());
     }
-    if (IsZero(a) && IsZero(b)) return SoftExtended::FromBits(a.Negative() && signB, 0, 0);
-    if (IsZero(a)) return Canonical(b);
-    if (IsZero(b)) return Canonical(a);
 
     if (MagnitudeBelow(a, b)) std::swap(a, b);
     const int distance = Scale(a) - Scale(b);
@@ -203,7 +243,7 @@ SoftExtended::SoftExtended(long double value) {
             const auto low = static_cast<uint64_t>(below);
             const bool sticky = below != static_cast<long double>(low);
             const u128 sig = (static_cast<u128>(high) << 64) | low;
-            *this = Pack(negative, RoundTo(kExtendedFormat, sig, exponent - 128, sticky));
+            *this = Pack(negative, RoundTo<kExtendedFormat>(sig, exponent - 128, sticky));
         }
     }
 }
@@ -223,7 +263,7 @@ SoftExtended::operator double() const {
     } else if (IsInf(*this)) {
         bits |= uint64_t{0x7FF} << 52;
     } else if (significand_ != 0) {
-        const Rounded r = RoundTo(kDoubleFormat, significand_, Scale(*this), false);
+        const Rounded r = RoundTo<kDoubleFormat>(significand_, Scale(*this), false);
         bits |= (static_cast<uint64_t>(r.biased) << 52) |
                 (r.significand & ((uint64_t{1} << 52) - 1));
         if (r.biased == 0x7FF) bits &= ~((uint64_t{1} << 52) - 1);
@@ -260,42 +300,46 @@ SoftExtended operator+(SoftExtended a, SoftExtended b) { return Sum(a, b, false)
 SoftExtended operator-(SoftExtended a, SoftExtended b) { return Sum(a, b, true); }
 
 SoftExtended operator*(SoftExtended a, SoftExtended b) {
-    if (const auto nan = NaNOperands(a, b)) return *nan;
     const bool negative = a.Negative() != b.Negative();
-    if (IsInf(a) || IsInf(b)) {
-        if (IsZero(a) || IsZero(b)) return kDefaultNaN;
-        return SoftExtended::FromBits(negative, SoftExtended::kMaxBiasedExponent, kIntegerBit);
+    if (!Ordinary(a) || !Ordinary(b)) {
+        if (const auto nan = NaNOperands(a, b)) return *nan;
+        if (IsInf(a) || IsInf(b)) {
+            if (IsZero(a) || IsZero(b)) return kDefaultNaN;
+            return SoftExtended::FromBits(negative, SoftExtended::kMaxBiasedExponent, kIntegerBit);
+        }
+        if (IsZero(a) || IsZero(b)) return SoftExtended::FromBits(negative, 0, 0);
     }
-    if (IsZero(a) || IsZero(b)) return SoftExtended::FromBits(negative, 0, 0);
     const u128 product = static_cast<u128>(a.Significand()) * b.Significand();
     return RoundExtended(negative, product, Scale(a) + Scale(b));
 }
 
 SoftExtended operator/(SoftExtended a, SoftExtended b) {
-    if (const auto nan = NaNOperands(a, b)) return *nan;
     const bool negative = a.Negative() != b.Negative();
-    const SoftExtended infinity =
-        SoftExtended::FromBits(negative, SoftExtended::kMaxBiasedExponent, kIntegerBit);
-    if (IsInf(a)) return IsInf(b) ? kDefaultNaN : infinity;
-    if (IsInf(b)) return SoftExtended::FromBits(negative, 0, 0);
-    if (IsZero(b)) return IsZero(a) ? kDefaultNaN : infinity;
-    if (IsZero(a)) return SoftExtended::FromBits(negative, 0, 0);
+    if (!Ordinary(a) || !Ordinary(b)) {
+        if (const auto nan = NaNOperands(a, b)) return *nan;
+        const SoftExtended infinity =
+            SoftExtended::FromBits(negative, SoftExtended::kMaxBiasedExponent, kIntegerBit);
+        if (IsInf(a)) return IsInf(b) ? kDefaultNaN : infinity;
+        if (IsInf(b)) return SoftExtended::FromBits(negative, 0, 0);
+        if (IsZero(b)) return IsZero(a) ? kDefaultNaN : infinity;
+        if (IsZero(a)) return SoftExtended::FromBits(negative, 0, 0);
+    }
 
-    // Both significands normalised; two steps of long division give a quotient of at least
-    // 126 bits, and the remainder says whether anything lies below it.
+    // Both significands normalised, the dividend shifted so that the quotient has exactly 64
+    // bits: one 128-by-64 division, and the remainder tells the rest. Twice the remainder
+    // against the divisor gives the next bit (half) and whether anything lies beyond it.
     const int shiftA = std::countl_zero(a.Significand());
     const int shiftB = std::countl_zero(b.Significand());
     const uint64_t num = a.Significand() << shiftA;
     const uint64_t den = b.Significand() << shiftB;
-    const u128 first = (static_cast<u128>(num) << 64);
-    const u128 q1 = first / den;
-    const u128 r1 = first % den;
-    const u128 second = r1 << 64;
-    const u128 q2 = second / den;
-    const bool sticky = (q2 & 3) != 0 || second % den != 0;
-    const u128 quotient = (q1 << 62) | (q2 >> 2);
-    const int scale = (Scale(a) - shiftA) - (Scale(b) - shiftB) - 126;
-    return RoundExtended(negative, quotient, scale, sticky);
+    const int headroom = num >= den ? 63 : 64;
+    uint64_t remainder;
+    const uint64_t quotient = DivideWide(static_cast<u128>(num) << headroom, den, remainder);
+    const bool half = remainder >= den - remainder;            // 2r >= den without overflow
+    const bool beyond = remainder != 0 && remainder != den - remainder;
+    const u128 sig = (static_cast<u128>(quotient) << 2) | (half ? 2 : 0) | (beyond ? 1 : 0);
+    const int scale = (Scale(a) - shiftA) - (Scale(b) - shiftB) - headroom - 2;
+    return RoundExtended(negative, sig, scale);
 }
 
 bool operator==(SoftExtended a, SoftExtended b) {
