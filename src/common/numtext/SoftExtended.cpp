@@ -18,8 +18,8 @@ constexpr uint64_t kQuietBit = uint64_t{1} << 62;
 
 // dividend / divisor for a normalised divisor and a quotient of exactly 64 bits. The machine's
 // double division estimates it within a few thousand, one more estimate of the remainder's
-// quotient brings it within one or two, and the exact remainder settles it: cheaper than a
-// 128-bit integer division on either kind of processor.
+// quotient brings it within one or two, and the exact remainder settles it. The same code on
+// every processor (ARM has no 128-by-64 division), so the tests on x86 check what runs there.
 uint64_t DivideWide(u128 dividend, uint64_t divisor, uint64_t& remainder) {
     __extension__ typedef __int128 s128;
     const double reciprocal = 1.0 / static_cast<double>(divisor);
@@ -30,6 +30,7 @@ uint64_t DivideWide(u128 dividend, uint64_t divisor, uint64_t& remainder) {
     uint64_t quotient = static_cast<uint64_t>(estimate);
     // What is left, small enough to be signed: |dividend - quotient * divisor| < 2^80.
     s128 left = static_cast<s128>(dividend - static_cast<u128>(quotient) * divisor);
+    // Its top bits are plenty for the second estimate (and convert without a library call).
     const auto step = static_cast<int64_t>(
         static_cast<double>(static_cast<int64_t>(left >> 20)) * 0x1p20 * reciprocal);
     quotient += static_cast<uint64_t>(step);
