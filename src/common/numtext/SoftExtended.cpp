@@ -9,22 +9,16 @@
 
 namespace tornivex {
 
-namespace {
+namespace soft_detail {
 
-__extension__ typedef unsigned __int128 u128;
-
-constexpr uint64_t kIntegerBit = uint64_t{1} << 63;
-constexpr uint64_t kQuietBit = uint64_t{1} << 62;
-
-// dividend / divisor for a normalised divisor and a quotient of exactly 64 bits. The machine's
-// double division estimates it within a few thousand, one more estimate of the remainder's
-// quotient brings it within one or two, and the exact remainder settles it. The same code on
-// every processor (ARM has no 128-by-64 division), so the tests on x86 check what runs there.
-uint64_t DivideWide(u128 dividend, uint64_t divisor, uint64_t& remainder) {
+// The machine's double division estimates the quotient within a few thousand, one more estimate
+// of the remainder's quotient brings it within one or two, and the exact remainder settles it.
+// Processors without a 128-by-64 division (ARM) would otherwise call a slow library routine.
+uint64_t DivideByEstimate(uint64_t high, uint64_t low, uint64_t divisor, uint64_t& remainder) {
+    __extension__ typedef unsigned __int128 u128;
     __extension__ typedef __int128 s128;
+    const u128 dividend = (static_cast<u128>(high) << 64) | low;
     const double reciprocal = 1.0 / static_cast<double>(divisor);
-    const auto high = static_cast<uint64_t>(dividend >> 64);
-    const auto low = static_cast<uint64_t>(dividend);
     double estimate = (static_cast<double>(high) * 0x1p64 + static_cast<double>(low)) * reciprocal;
     if (estimate >= 0x1p64) estimate = 0x1p64 - 2048;  // the largest double below 2^64
     uint64_t quotient = static_cast<uint64_t>(estimate);
@@ -45,6 +39,29 @@ uint64_t DivideWide(u128 dividend, uint64_t divisor, uint64_t& remainder) {
     }
     remainder = static_cast<uint64_t>(left);
     return quotient;
+}
+
+}  // namespace soft_detail
+
+namespace {
+
+__extension__ typedef unsigned __int128 u128;
+
+constexpr uint64_t kIntegerBit = uint64_t{1} << 63;
+constexpr uint64_t kQuietBit = uint64_t{1} << 62;
+
+// high:low / divisor where the quotient fits in 64 bits: the instruction on x86-64, the
+// estimate below elsewhere.
+uint64_t DivideWide(u128 dividend, uint64_t divisor, uint64_t& remainder) {
+    const auto high = static_cast<uint64_t>(dividend >> 64);
+    const auto low = static_cast<uint64_t>(dividend);
+#if defined(__x86_64__)
+    uint64_t quotient;
+    __asm__("divq %[d]" : "=a"(quotient), "=d"(remainder) : [d] "r"(divisor), "a"(low), "d"(high));
+    return quotient;
+#else
+    return soft_detail::DivideByEstimate(high, low, divisor, remainder);
+#endif
 }
 
 // A binary floating-point format as far as rounding is concerned.
@@ -173,16 +190,22 @@ SoftExtended Sum(SoftExtended a, SoftExtended b, bool negateB) {
         if (IsZero(a) && IsZero(b)) return SoftExtended::FromBits(a.Negative() && signB, 0, 0);
         if (IsZero(a)) return Canonical(b);
         if (IsZero(b)) return Canonical(a);
-    } else {
-        b = SoftExtended::FromBits(signB, b.BiasedExponent(), b.Significand());
     }
 
-    if (MagnitudeBelow(a, b)) std::swap(a, b);
-    const int distance = Scale(a) - Scale(b);
+    // Plain values in registers from here (swapping the packed objects through memory stalls).
+    struct Term {
+        uint64_t sig;
+        int scale;
+        bool negative;
+    };
+    Term x{a.Significand(), Scale(a), a.Negative()};
+    Term y{b.Significand(), Scale(b), signB};
+    if (y.scale > x.scale || (y.scale == x.scale && y.sig > x.sig)) std::swap(x, y);
+    const int distance = x.scale - y.scale;
     // Both significands one bit above 63 guard bits; the smaller one's lost bits become an odd
     // last bit, which stands for "a little more" without ever landing on a rounding boundary.
-    const u128 big = static_cast<u128>(a.Significand()) << 63;
-    const u128 small = static_cast<u128>(b.Significand()) << 62;
+    const u128 big = static_cast<u128>(x.sig) << 63;
+    const u128 small = static_cast<u128>(y.sig) << 62;
     u128 aligned;
     bool lost;
     if (distance >= 127) {
@@ -193,9 +216,9 @@ SoftExtended Sum(SoftExtended a, SoftExtended b, bool negateB) {
         lost = distance > 0 && (small << (128 - distance)) != 0;
     }
     aligned = (aligned << 1) | (lost ? 1 : 0);
-    const u128 total = a.Negative() == b.Negative() ? big + aligned : big - aligned;
+    const u128 total = x.negative == y.negative ? big + aligned : big - aligned;
     if (total == 0) return SoftExtended{};  // exact cancellation gives +0 when rounding to nearest
-    return RoundExtended(a.Negative(), total, Scale(a) - 63);
+    return RoundExtended(x.negative, total, x.scale - 63);
 }
 
 }  // namespace

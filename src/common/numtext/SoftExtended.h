@@ -87,6 +87,12 @@ constexpr bool SignBit(SoftExtended x) { return x.Negative(); }
 // The bits in hexadecimal (sign and exponent, then significand), for test messages.
 std::ostream& operator<<(std::ostream& out, SoftExtended x);
 
+namespace soft_detail {
+// high:low / divisor for a divisor with its top bit set and high < divisor, without a 128-bit
+// division: how processors without one divide (x86-64 uses its instruction; tests compare).
+uint64_t DivideByEstimate(uint64_t high, uint64_t low, uint64_t divisor, uint64_t& remainder);
+}  // namespace soft_detail
+
 }  // namespace tornivex
 
 template <>

@@ -262,6 +262,28 @@ TEST(ExtendedDifferential, RandomPairsAgreeWithTheUnit) {
     comparison.Report("random pairs");
 }
 
+// The division ARM uses (x86-64 has the instruction) against exact 128-bit division.
+TEST(ExtendedDifferential, EstimatedDivisionIsExact) {
+    __extension__ typedef unsigned __int128 u128;
+    const uint64_t count = EnvCount("TORNIVEX_EXTENDED_PAIRS", 200000);
+    std::mt19937_64 rng(EnvCount("TORNIVEX_EXTENDED_SEED", 20));
+    uint64_t wrong = 0;
+    for (uint64_t i = 0; i < count; ++i) {
+        const uint64_t divisor = rng() | kTop;
+        uint64_t high = rng() % divisor;
+        if (i % 4 == 0) high = divisor - 1 - (rng() & 3) % divisor;  // quotients near 2^64
+        const uint64_t low = i % 8 == 1 ? 0 : rng();
+        uint64_t remainder = 0;
+        const uint64_t quotient = soft_detail::DivideByEstimate(high, low, divisor, remainder);
+        const u128 dividend = (static_cast<u128>(high) << 64) | low;
+        if (quotient != static_cast<uint64_t>(dividend / divisor) ||
+            remainder != static_cast<uint64_t>(dividend % divisor)) {
+            ++wrong;
+        }
+    }
+    EXPECT_EQ(wrong, 0u) << "of " << count;
+}
+
 // Every value of the format vectors against its neighbours and the calculation's constants.
 TEST(ExtendedDifferential, ReferenceVectorValuesAgreeWithTheUnit) {
     const char* root = std::getenv("TORNIVEX_SOURCE_DIR");
