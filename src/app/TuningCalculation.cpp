@@ -6,7 +6,7 @@
 namespace tornivex {
 
 void RunTuningCalculation(TuningInputs& inputs, TuningResultLines& lines) {
-    constexpr Extended kFullCircle = 360;
+    const Extended kFullCircle = 360;
     // Each value is converted once; every caption that shows it uses that text.
     const auto F = [&lines](TuningValue value, Extended x) {
         std::u16string text = NumberText(x);

@@ -85,11 +85,11 @@ Outcome Convert(std::u16string_view text, Extended& result) {
     scan.SkipSpaces();
     if (!scan.AtEnd()) return Outcome::BadSyntax;
 
-    if (!std::isinf(value)) value = detail::ScaleByPowerOfTen(value, exponent - fractionDigits);
+    if (!IsInf(value)) value = detail::ScaleByPowerOfTen(value, exponent - fractionDigits);
     if (negative) value = -value;
-    if (std::isnan(value)) return Outcome::Invalid;
+    if (IsNaN(value)) return Outcome::Invalid;
     result = value;
-    return std::isinf(value) ? Outcome::Overflow : Outcome::Ok;
+    return IsInf(value) ? Outcome::Overflow : Outcome::Ok;
 }
 
 }  // namespace

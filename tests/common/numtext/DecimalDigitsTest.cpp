@@ -13,7 +13,7 @@ namespace {
 using testing::FromFields;
 
 TEST(DecimalDigits, RecordOfZeroAndDenormalsIsEmptyAndPositive) {
-    for (const Extended v : {0.0L, -0.0L, std::numeric_limits<Extended>::denorm_min(),
+    for (const Extended v : {Extended{0.0L}, Extended{-0.0L}, std::numeric_limits<Extended>::denorm_min(),
                              -std::numeric_limits<Extended>::denorm_min(),
                              FromFields(true, 0, 0x8000000000000000ULL)}) {
         const TFloatRec rec = DecimalDigits(v, 15);

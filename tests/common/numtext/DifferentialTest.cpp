@@ -132,7 +132,7 @@ TEST_P(DifferentialTest, ParsingMatchesTheExactReference) {
         const bool ok = TryParseNumber(FromUtf8(text), value);
         std::string got;
         if (ok) got = ToHex(value);
-        else if (std::isinf(value)) got = std::signbit(value) ? "overflow-" : "overflow+";
+        else if (IsInf(value)) got = SignBit(value) ? "overflow-" : "overflow+";
         else if (value == 12345) got = "syntax";
         else got = "failed, value changed to " + ToHex(value);
         if (got != expected) {

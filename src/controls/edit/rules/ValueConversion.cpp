@@ -15,7 +15,7 @@ Extended FloatConversion(std::u16string_view valueText) {
     Extended value = 0;
     if (TryParseNumber(text, value)) return value;
     // After an overflow the destination holds the infinity; after a syntax failure it is unchanged.
-    return std::isinf(value) ? value : Extended(0);
+    return IsInf(value) ? value : Extended(0);
 }
 
 double ReadFloatValue(TAdvEditType type, std::u16string_view valueText) {
@@ -24,7 +24,7 @@ double ReadFloatValue(TAdvEditType type, std::u16string_view valueText) {
     const Extended value = FloatConversion(valueText);
     // An infinity here came from a text too large even for the extended format: it is as much
     // beyond the double range as a finite one that overflows the rounding below.
-    if (std::isinf(value)) throw EOverflow();
+    if (IsInf(value)) throw EOverflow();
     const double rounded = static_cast<double>(value);
     if (std::isinf(rounded)) throw EOverflow();
     return rounded;
