@@ -20,28 +20,13 @@ namespace {
 
 // Errors of a load are the switcher's to report; notices (an old or new skin version) still
 // reach the user through the dialogs that were installed.
-class CollectingDialogs final : public ISkinDialogs {
+class CollectingDialogs final : public TScopedSkinDialogs {
 public:
-    CollectingDialogs() : previous_(SetSkinDialogs(this)) {}
-    ~CollectingDialogs() override { SetSkinDialogs(previous_); }
-    CollectingDialogs(const CollectingDialogs&) = delete;
-    CollectingDialogs& operator=(const CollectingDialogs&) = delete;
-
     void ShowError(const QString& text, const QString&) override { Errors << QStringLiteral("error: ") + text; }
-    void ShowMessage(const QString& text) override { Forward().ShowMessage(text); }
-    void ShowWarning(const QString& text) override { Forward().ShowWarning(text); }
+    void ShowMessage(const QString& text) override { Previous().ShowMessage(text); }
+    void ShowWarning(const QString& text) override { Previous().ShowWarning(text); }
 
     QStringList Errors;
-
-private:
-    ISkinDialogs& Forward() {
-        SetSkinDialogs(previous_);
-        ISkinDialogs& dialogs = SkinDialogs();
-        SetSkinDialogs(this);
-        return dialogs;
-    }
-
-    ISkinDialogs* previous_;
 };
 
 TSkinLoadOutcome Failed(QStringList errors) {

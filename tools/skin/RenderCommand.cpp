@@ -111,19 +111,12 @@ QString ParseArguments(const QStringList& args, RenderArguments& parsed) {
 }
 
 // Load failures reach the manager's dialogs; the tool wants their text.
-class CollectingDialogs final : public ISkinDialogs {
+class CollectingDialogs final : public TScopedSkinDialogs {
 public:
-    CollectingDialogs() : previous_(SetSkinDialogs(this)) {}
-    ~CollectingDialogs() override { SetSkinDialogs(previous_); }
-    CollectingDialogs(const CollectingDialogs&) = delete;
-    CollectingDialogs& operator=(const CollectingDialogs&) = delete;
     void ShowError(const QString& text, const QString&) override { errors << text; }
     void ShowMessage(const QString&) override {}
     void ShowWarning(const QString&) override {}
     QStringList errors;
-
-private:
-    ISkinDialogs* previous_;
 };
 
 // Loads the opened skin into `manager` under its own name, as the only skin the manager knows,

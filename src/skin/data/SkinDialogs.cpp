@@ -32,4 +32,11 @@ ISkinDialogs* SetSkinDialogs(ISkinDialogs* dialogs) {
     return previous;
 }
 
+ISkinDialogs& TScopedSkinDialogs::Previous() {
+    SetSkinDialogs(previous_);
+    ISkinDialogs& dialogs = SkinDialogs();
+    SetSkinDialogs(this);
+    return dialogs;
+}
+
 } // namespace tornivex

@@ -23,4 +23,20 @@ ISkinDialogs& SkinDialogs();
 // was the stderr fallback).
 ISkinDialogs* SetSkinDialogs(ISkinDialogs* dialogs);
 
+// Dialogs installed for the lifetime of the object; the ones before come back after it.
+class TScopedSkinDialogs : public ISkinDialogs {
+public:
+    TScopedSkinDialogs() : previous_(SetSkinDialogs(this)) {}
+    ~TScopedSkinDialogs() override { SetSkinDialogs(previous_); }
+    TScopedSkinDialogs(const TScopedSkinDialogs&) = delete;
+    TScopedSkinDialogs& operator=(const TScopedSkinDialogs&) = delete;
+
+protected:
+    // The dialogs that were in use before these (the stderr fallback when there were none).
+    ISkinDialogs& Previous();
+
+private:
+    ISkinDialogs* previous_;
+};
+
 } // namespace tornivex

@@ -9,12 +9,8 @@
 
 namespace tornivex::testing {
 
-class RecordingDialogs final : public ISkinDialogs {
+class RecordingDialogs final : public TScopedSkinDialogs {
 public:
-    RecordingDialogs() : previous_(SetSkinDialogs(this)) {}
-    ~RecordingDialogs() override { SetSkinDialogs(previous_); }
-    RecordingDialogs(const RecordingDialogs&) = delete;
-    RecordingDialogs& operator=(const RecordingDialogs&) = delete;
 
     void ShowError(const QString& text, const QString& caption) override {
         errors << text;
@@ -26,9 +22,6 @@ public:
 
     QStringList errors, errorCaptions, messages, warnings;
     std::function<void()> onError; // runs while the error box would be open
-
-private:
-    ISkinDialogs* previous_;
 };
 
 } // namespace tornivex::testing
