@@ -82,23 +82,33 @@ void BM_PaintForm541x206(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintForm541x206);
 
+// The main window's form section, frame size and title picture, as its provider sets them up.
+struct MainWindowPicture {
+    MainWindowPicture() {
+        formData.FSkinManager = &ActiveSkin();
+        formData.SkinIndex = ActiveSkin().GetSkinIndex(QStringLiteral("FORM"));
+        formData.Texture = ActiveSkin().GetTextureIndex(formData.SkinIndex, QStringLiteral("PATTERN"));
+        formData.HotTexture = ActiveSkin().GetTextureIndex(formData.SkinIndex, QStringLiteral("HOTPATTERN"));
+        frame.Width = 541;
+        frame.Height = 206;
+        picture.TitleIndex = ActiveSkin().GetSkinIndex(QStringLiteral("FORMTITLE"));
+        picture.Caption = QStringLiteral("4th Axis Tornivex");
+        picture.CaptionFont = CaptionFont();
+        picture.CaptionFont.setBold(true);
+    }
+    TsCommonData formData;
+    TFormFrameInput frame;
+    TFormPicture picture;
+};
+
 // The main window's whole picture as its provider builds it: form section, title strip, caption,
 // the saved strip behind the close button and the button.
 void BM_PaintAll541x206(benchmark::State& state) {
-    TsCommonData formData;
-    formData.FSkinManager = &ActiveSkin();
-    formData.SkinIndex = ActiveSkin().GetSkinIndex(QStringLiteral("FORM"));
-    formData.Texture = ActiveSkin().GetTextureIndex(formData.SkinIndex, QStringLiteral("PATTERN"));
-    formData.HotTexture = ActiveSkin().GetTextureIndex(formData.SkinIndex, QStringLiteral("HOTPATTERN"));
-    TFormFrameInput frame;
-    frame.Width = 541;
-    frame.Height = 206;
-    TFormPicture picture;
-    picture.TitleIndex = ActiveSkin().GetSkinIndex(QStringLiteral("FORMTITLE"));
+    MainWindowPicture main;
+    TsCommonData& formData = main.formData;
+    TFormFrameInput& frame = main.frame;
+    TFormPicture& picture = main.picture;
     picture.FormActive = int(state.range(0));
-    picture.Caption = QStringLiteral("4th Axis Tornivex");
-    picture.CaptionFont = CaptionFont();
-    picture.CaptionFont.setBold(true);
     TFormTitleLayout layout;
     TBitmap32 cache, temp;
     for (auto _ : state) {
@@ -113,20 +123,11 @@ BENCHMARK(BM_PaintAll541x206)->Arg(1)->Arg(0);
 // device grid, then the caption at the device's resolution.
 void BM_PaintAllScaled(benchmark::State& state) {
     const double ratio = state.range(0) == 0 ? 2.0 : 1.5;
-    TsCommonData formData;
-    formData.FSkinManager = &ActiveSkin();
-    formData.SkinIndex = ActiveSkin().GetSkinIndex(QStringLiteral("FORM"));
-    formData.Texture = ActiveSkin().GetTextureIndex(formData.SkinIndex, QStringLiteral("PATTERN"));
-    formData.HotTexture = ActiveSkin().GetTextureIndex(formData.SkinIndex, QStringLiteral("HOTPATTERN"));
-    TFormFrameInput frame;
-    frame.Width = 541;
-    frame.Height = 206;
-    TFormPicture picture;
-    picture.TitleIndex = ActiveSkin().GetSkinIndex(QStringLiteral("FORMTITLE"));
+    MainWindowPicture main;
+    TsCommonData& formData = main.formData;
+    TFormFrameInput& frame = main.frame;
+    TFormPicture& picture = main.picture;
     picture.FormActive = 1;
-    picture.Caption = QStringLiteral("4th Axis Tornivex");
-    picture.CaptionFont = CaptionFont();
-    picture.CaptionFont.setBold(true);
     picture.WithCaptionText = false;
     TFormTitleLayout layout;
     TBitmap32 cache, temp, device;
