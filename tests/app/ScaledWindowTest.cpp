@@ -1,10 +1,13 @@
 // The windows on a scaled screen. This program runs once per ratio (QT_SCALE_FACTOR 1, 1.5 and 2,
 // see CMakeLists.txt): the pictures are compared with golden images of that ratio, the caption
 // must be drawn at the device's resolution, and the cut corners must be transparent on the
-// device grid.
+// device grid. It runs once more on two screens of ratios 1 and 2, for a window moved between
+// them.
 #include "WindowTestSupport.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <QWindow>
 #include <QBackingStore>
 #include <QTest>
 #include <QTimer>
@@ -107,6 +110,33 @@ TEST_F(ScaledWindowTest, CaptionsAreDrawnAtTheDeviceResolution) {
     // So does a button's caption.
     const QRect button(form1->sButton1->mapTo(form1.get(), QPoint()), form1->sButton1->size());
     EXPECT_GT(MixedBlocks(main, TRect{button.left(), button.top(), button.right(), button.bottom()}), 50);
+}
+
+TEST_F(ScaledWindowTest, MovingToAScreenOfAnotherRatioRebuildsThePictures) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2) GTEST_SKIP() << "needs two screens";
+    ShowMainWindow();
+    // The platform keeps the window's device size on the move; the window asks for its own
+    // logical size again.
+    const auto moveTo = [&](QScreen* screen) {
+        form1->windowHandle()->setScreen(screen);
+        form1->move(screen->geometry().center() - form1->rect().center());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form1->size() == QSize(541, 206); }));
+        ASSERT_EQ(form1->devicePixelRatioF(), screen->devicePixelRatio());
+    };
+    const TsSkinProvider& provider = *TsSkinProvider::Of(form1.get());
+    ASSERT_EQ(form1->devicePixelRatioF(), 1.0);
+    // (Text on the ratio-1 screen is hinted as on any scaled desktop, so the picture there is
+    // compared with itself rather than with the golden image of an unscaled desktop.)
+    const QImage before = form1->grab().toImage();
+    moveTo(screens[1]);
+    ExpectMatchesGolden(form1->grab().toImage(), QStringLiteral("main-window-x2"));
+    ExpectCutCornersTransparent(*form1, provider);
+    // Back at ratio 1 nothing is kept for ratio 2.
+    moveTo(screens[0]);
+    EXPECT_EQ(form1->grab().toImage(), before);
+    EXPECT_TRUE(provider.DevicePicture().Empty());
+    EXPECT_EQ(form1->sButton1->grab().devicePixelRatio(), 1.0);
 }
 
 }  // namespace

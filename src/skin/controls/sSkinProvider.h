@@ -169,6 +169,7 @@ private:
     // The frame on the window.
     void ApplyFrame(bool skinned);
     void SetFrameless(bool frameless);
+    void KeepFixedSize();
     void UpdateRegion();
     void PaintForm(QEvent* event);
     void ClearCutCorners(QPainter& painter, const QRect& part) const;

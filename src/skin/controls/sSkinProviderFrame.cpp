@@ -9,6 +9,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRegion>
+#include <QTimer>
 #include <QWindow>
 
 #include "Fonts.h"
@@ -71,6 +72,18 @@ void TsSkinProvider::ApplyFrame(bool skinned) {
     if (wasVisible && client_ && !clientOnScreen.isNull())
         form_->move(form_->pos() + clientOnScreen - client_->mapToGlobal(QPoint()));
     skinData_->FBGChanged = true;
+}
+
+void TsSkinProvider::KeepFixedSize() {
+    // A window moved to a screen of another ratio keeps its size in device pixels on some
+    // platforms, which changes its size in logical pixels; the picture and the controls are laid
+    // out for the fixed logical size, so that size is asked for again once the move is handled.
+    const QSize fixed = form_->minimumSize();
+    if (fixed != form_->maximumSize() || fixed == form_->size() || fixed.isEmpty()) return;
+    QTimer::singleShot(0, form_, [form = form_] {
+        if (form->minimumSize() == form->maximumSize() && form->size() != form->minimumSize())
+            form->resize(form->minimumSize());
+    });
 }
 
 void TsSkinProvider::UpdateRegion() {
@@ -214,6 +227,7 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
         if (Skinned()) form_->update(0, 0, form_->width(), layout_.FHeaderHeight);
         return false;
     case QEvent::Resize:
+        KeepFixedSize();
         skinData_->FBGChanged = true;
         rgnChanged_ = true;
         if (Skinned()) UpdateRegion();
