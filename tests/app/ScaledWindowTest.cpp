@@ -6,6 +6,7 @@
 #include "WindowTestSupport.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QWindow>
 #include <QBackingStore>
@@ -110,6 +111,37 @@ TEST_F(ScaledWindowTest, CaptionsAreDrawnAtTheDeviceResolution) {
     // So does a button's caption.
     const QRect button(form1->sButton1->mapTo(form1.get(), QPoint()), form1->sButton1->size());
     EXPECT_GT(MixedBlocks(main, TRect{button.left(), button.top(), button.right(), button.bottom()}), 50);
+}
+
+// The pointer over a device pixel is over the logical pixel drawn there: the last device column
+// of a button is the button's, the column before its first is not, and the same holds for the
+// title strip's close button.
+TEST_F(ScaledWindowTest, ThePointerHitsWhatIsDrawnUnderIt) {
+    ShowMainWindow();
+    QWindow* window = form1->windowHandle();
+    const double r = Ratio();
+    // A pointer over device pixel (dx, dy) of the window, as the platform reports it.
+    const auto moveTo = [&](int dx, int dy) {
+        const QPointF at(dx / r, dy / r);
+        QMouseEvent move(QEvent::MouseMove, at, at, window->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &move);
+    };
+    const QRect button(form1->sButton1->mapTo(form1.get(), QPoint()), form1->sButton1->size());
+    const int middle = DeviceEdge(button.center().y(), r);
+    moveTo(DeviceEdge(300, r), DeviceEdge(100, r));  // into the window first
+    moveTo(DeviceEdge(button.right() + 1, r) - 1, middle);
+    EXPECT_TRUE(form1->sButton1->underMouse());
+    moveTo(DeviceEdge(button.left(), r) - 1, middle);
+    EXPECT_FALSE(form1->sButton1->underMouse());
+    moveTo(DeviceEdge(button.left(), r), middle);
+    EXPECT_TRUE(form1->sButton1->underMouse());
+
+    TsSkinProvider& provider = *TsSkinProvider::Of(form1.get());
+    const TRect close = provider.ButtonClose().Rect;
+    moveTo(DeviceEdge(close.Right, r) - 1, DeviceEdge(close.Bottom, r) - 1);
+    EXPECT_EQ(provider.CurrentHT, paint::htClose);
+    moveTo(DeviceEdge(close.Left, r) - 1, DeviceEdge(close.Top, r));
+    EXPECT_NE(provider.CurrentHT, paint::htClose);
 }
 
 TEST_F(ScaledWindowTest, MovingToAScreenOfAnotherRatioRebuildsThePictures) {

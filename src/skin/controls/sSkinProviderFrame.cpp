@@ -14,6 +14,7 @@
 
 #include "Fonts.h"
 #include "PlatformMetrics.h"
+#include "DeviceGridPointer.h"
 #include "acCtrlAdapter.h"
 #include "acSBAnimation.h"
 #include "skin/data/LoadedSkin.h"
@@ -204,6 +205,7 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Show:
         // Children adapted and the finished picture ready before the first paint.
         if (adapter_) adapter_->AddAllItems();
+        TDeviceGridPointer::Attach(form_);
         if (Skinned()) {
             RenderCacheIfStale();
             if (rgnChanged_) UpdateRegion();
