@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <cstring>
+
 #include "SkinImages.h"
 #include "TestSkin.h"
 
@@ -34,6 +36,33 @@ TEST(SkinImages, CoreHeaderBmpGetsOpaqueAlphaExceptMagenta) {
     EXPECT_EQ(decoded->Pixel(1, 0), KeyPixel32);
     EXPECT_EQ(decoded->Pixel(2, 1), 0xFF102030u + 2 + 16);
     EXPECT_TRUE(DecodeMasterBitmap(bmp));
+}
+
+// 24-bit images are read without Qt: the result must be Qt's reading with the magenta rule, for
+// padded rows stored bottom-up and top-down.
+TEST(SkinImages, TwentyFourBitBmpDecodesAsQtReadsIt) {
+    QImage image(7, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) image.setPixel(x, y, (x + y) % 4 == 0 ? 0xFFFF00FFu : 0xFF000000u | (x * 0x251D3 + y * 0x7F4A1));
+    QByteArray bottomUp = EncodeImage(image, "BMP");
+    ASSERT_EQ(bottomUp[28], 24);
+    // The same rows stored top-down: a negative height and the rows in the other order.
+    QByteArray topDown = bottomUp;
+    const int offset = int(std::uint8_t(bottomUp[10])) | int(std::uint8_t(bottomUp[11])) << 8, stride = 24;
+    const qint32 negative = -5;
+    std::memcpy(topDown.data() + 22, &negative, 4);
+    for (int y = 0; y < 5; ++y) std::memcpy(topDown.data() + offset + y * stride, bottomUp.constData() + offset + (4 - y) * stride, stride);
+    for (const QByteArray& bytes : {bottomUp, topDown}) {
+        const TBitmap32Ptr decoded = DecodeSkinImage(bytes, "MASTER.BMP", true);
+        ASSERT_TRUE(decoded);
+        ASSERT_EQ(decoded->Width(), 7);
+        ASSERT_EQ(decoded->Height(), 5);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 7; ++x) {
+                const TPixel32 rgb = image.pixel(x, y) & 0xFFFFFFu;
+                EXPECT_EQ(decoded->Pixel(x, y), rgb == 0xFF00FFu ? KeyPixel32 : rgb | 0xFF000000u) << x << "," << y;
+            }
+    }
 }
 
 TEST(SkinImages, EightBitBmpAndJpegAreConvertedToOpaque32Bit) {
