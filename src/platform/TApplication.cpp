@@ -1,6 +1,7 @@
 #include "TApplication.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include <QMessageBox>
 
@@ -57,6 +58,12 @@ void RunGuarded(const std::function<void()>& body) {
             std::fprintf(stderr, "%s\n", qPrintable(ErrorDisplayText(error)));
         }
     }
+}
+
+void EndBeforePlatformTeardown(int status) {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 void ShowPlatformErrorBox(QWidget* owner, const QString& caption, const QString& text) {
