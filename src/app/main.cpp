@@ -38,6 +38,6 @@ int main(int argc, char** argv) {
         Form2 = nullptr;
         Form1 = nullptr;
     }  // the windows gone and the settings written
-    platform::EndBeforePlatformTeardown(status);
+    platform::BoundPlatformTeardown(status);
     return status;
 }

@@ -1,7 +1,9 @@
 #include "TApplication.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 #include <QMessageBox>
 
@@ -60,10 +62,14 @@ void RunGuarded(const std::function<void()>& body) {
     }
 }
 
-void EndBeforePlatformTeardown(int status) {
+void BoundPlatformTeardown(int status) {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     std::fflush(nullptr);
-    std::_Exit(status);
+    // Touches nothing that the teardown destroys; a process that ends first takes it along.
+    std::thread([status] {
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        std::_Exit(status);
+    }).detach();
 }
 
 void ShowPlatformErrorBox(QWidget* owner, const QString& caption, const QString& text) {
