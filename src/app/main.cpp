@@ -20,20 +20,24 @@ int main(int argc, char** argv) {
     std::vector<char*> qtArguments = ApplicationArguments(argc, argv);
     int qtArgc = static_cast<int>(qtArguments.size()) - 1;
     platform::TApplication app(qtArgc, qtArguments.data());
-    const std::unique_ptr<QSettings> settings = ProgramSettings();
-    TProgramStart program(app);
-    Form1 = &program.MainWindow;
-    Form2 = &program.About;
-    // The window owns it. A skin that cannot be used leaves the default one on screen.
-    auto* skins = new TSkinControl(program.MainWindow, *settings, UserSkinFolder());
-    const QString skinFailure = skins->Start(command.Skin, command.NoSkin, command.Watch);
-    if (!skinFailure.isEmpty()) std::fprintf(stderr, "%s\n", qUtf8Printable(skinFailure));
+    int status = 0;
+    {
+        const std::unique_ptr<QSettings> settings = ProgramSettings();
+        TProgramStart program(app);
+        Form1 = &program.MainWindow;
+        Form2 = &program.About;
+        // The window owns it. A skin that cannot be used leaves the default one on screen.
+        auto* skins = new TSkinControl(program.MainWindow, *settings, UserSkinFolder());
+        const QString skinFailure = skins->Start(command.Skin, command.NoSkin, command.Watch);
+        if (!skinFailure.isEmpty()) std::fprintf(stderr, "%s\n", qUtf8Printable(skinFailure));
 
-    CenterOnDesktop(&program.MainWindow);
-    program.MainWindow.show();
-    program.MainWindow.activateWindow();
-    const int status = app.exec();
-    Form2 = nullptr;
-    Form1 = nullptr;
+        CenterOnDesktop(&program.MainWindow);
+        program.MainWindow.show();
+        program.MainWindow.activateWindow();
+        status = app.exec();
+        Form2 = nullptr;
+        Form1 = nullptr;
+    }  // the windows gone and the settings written
+    platform::BoundPlatformTeardown(status);
     return status;
 }

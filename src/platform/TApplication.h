@@ -46,6 +46,12 @@ private:
 // so no exception crosses a Qt frame.
 void RunGuarded(const std::function<void()>& body);
 
+// Called when everything of ours is destroyed and only Qt's teardown is left. On Wayland that
+// teardown gets two seconds, then the process ends with the status: Qt 6.4's Wayland plugin can
+// hang for good joining its event threads (one stops with a read prepared that the other then
+// waits for), which would leave a process without a window.
+void BoundPlatformTeardown(int status);
+
 // The platform's own box, used by the default presenter.
 void ShowPlatformErrorBox(QWidget* owner, const QString& caption, const QString& text);
 

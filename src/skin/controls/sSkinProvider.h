@@ -181,6 +181,7 @@ private:
     void ClearPressAndHot();
     // The move chosen from the system menu: the window follows the cursor (or the arrow keys)
     // with mouse and keyboard grabbed until a click or Enter drops it, or Escape puts it back.
+    // On Wayland the next press hands the move to the compositor instead.
     void StartMenuMove();
     void EndMenuMove(bool keepPosition);
     bool MenuMoveEvent(QEvent* event);
@@ -208,6 +209,7 @@ private:
     bool captionPressed_ = false;
     bool manualMove_ = false;
     bool menuMove_ = false;
+    bool systemMenuMove_ = false;  // the menu move waits for a press to hand to the compositor
     bool swallowRelease_ = false;  // the release of the click that dropped a menu move
     QPoint menuMoveStart_;
     QPoint pressGlobal_;

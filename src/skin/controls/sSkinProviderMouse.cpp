@@ -148,14 +148,21 @@ bool TsSkinProvider::FormMouseEvent(QEvent* event) {
 void TsSkinProvider::StartMenuMove() {
     if (menuMove_ || !form_->isVisible()) return;
     ClearPressAndHot();
-    // A Wayland client cannot place itself: the compositor's interactive move does it.
-    QWindow* window = form_->windowHandle();
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && window && window->startSystemMove())
-        return;
     pressGlobal_ = QCursor::pos();
     pressWindowPos_ = menuMoveStart_ = form_->pos();
     menuMove_ = true;
-    form_->grabMouse();
+    // A Wayland client cannot place itself, and compositors begin their interactive move only
+    // while a button is held: the move waits for the next press and hands it over then. That
+    // press must go to the frame itself, not to the control under it (Qt would keep sending the
+    // moves after the compositor's move to that control, which never sees a release), so the
+    // client area lets the mouse through meanwhile.
+    systemMenuMove_ = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (systemMenuMove_) {
+        if (client_) client_->setAttribute(Qt::WA_TransparentForMouseEvents, true);
+        QGuiApplication::setOverrideCursor(Qt::SizeAllCursor);
+    } else {
+        form_->grabMouse();
+    }
     form_->grabKeyboard();
 }
 
@@ -163,7 +170,12 @@ void TsSkinProvider::EndMenuMove(bool keepPosition) {
     if (!menuMove_) return;
     menuMove_ = false;
     // Released whatever ends the move: a grab left behind takes every click from the window.
-    form_->releaseMouse();
+    if (systemMenuMove_) {
+        if (client_) client_->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+        QGuiApplication::restoreOverrideCursor();
+    } else {
+        form_->releaseMouse();
+    }
     form_->releaseKeyboard();
     if (!keepPosition) form_->move(menuMoveStart_);
 }
@@ -171,13 +183,16 @@ void TsSkinProvider::EndMenuMove(bool keepPosition) {
 bool TsSkinProvider::MenuMoveEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseMove:
-        MoveWindowBy(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        if (!systemMenuMove_) MoveWindowBy(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonDblClick: {
+        const bool handOver = systemMenuMove_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         EndMenuMove(true);
         swallowRelease_ = true;
+        if (QWindow* window = form_->windowHandle(); handOver && window) window->startSystemMove();
         return true;
+    }
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
         const int step = key->modifiers() & Qt::ControlModifier ? 1 : 10;
@@ -192,6 +207,7 @@ bool TsSkinProvider::MenuMoveEvent(QEvent* event) {
         case Qt::Key_Down: by = QPoint(0, step); break;
         default: return true;  // typing does not reach the fields while the window moves
         }
+        if (systemMenuMove_) return true;  // only the compositor places the window
         pressWindowPos_ += by;
         form_->move(form_->pos() + by);
         return true;
