@@ -200,6 +200,7 @@ private:
     // children's background comes from it), and the ratio it was made for.
     TBitmap32 deviceBmp_;
     double deviceRatio_ = 1.0;
+    double sizedAtRatio_ = 0;  // the ratio at the form's last resize (0 before the first)
     std::vector<TRect> arOR_;
     bool rgnChanged_ = true;
     int formActive_ = 1;

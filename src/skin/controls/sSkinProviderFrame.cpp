@@ -79,6 +79,11 @@ void TsSkinProvider::KeepFixedSize() {
     // A window moved to a screen of another ratio keeps its size in device pixels on some
     // platforms, which changes its size in logical pixels; the picture and the controls are laid
     // out for the fixed logical size, so that size is asked for again once the move is handled.
+    // Only then: a window manager that insists on another size at the same ratio is not fought.
+    const double ratio = form_->devicePixelRatioF();
+    const bool ratioChanged = sizedAtRatio_ != 0 && ratio != sizedAtRatio_;
+    sizedAtRatio_ = ratio;
+    if (!ratioChanged) return;
     const QSize fixed = form_->minimumSize();
     if (fixed != form_->maximumSize() || fixed == form_->size() || fixed.isEmpty()) return;
     QTimer::singleShot(0, form_, [form = form_] {
