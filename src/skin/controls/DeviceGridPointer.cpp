@@ -19,8 +19,13 @@ double WholeLogicalPixel(double logical) { return std::floor(logical + 1e-6); }
 void TDeviceGridPointer::Attach(QWidget* form) {
     QWindow* window = form ? form->windowHandle() : nullptr;
     if (!window) return;
-    auto* filter = window->findChild<TDeviceGridPointer*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!filter) filter = new TDeviceGridPointer(window);
+    // Found again by its name (the class has no meta-object of its own to search by).
+    static const QString name = QStringLiteral("TDeviceGridPointer");
+    QObject* filter = window->findChild<QObject*>(name, Qt::FindDirectChildrenOnly);
+    if (!filter) {
+        filter = new TDeviceGridPointer(window);
+        filter->setObjectName(name);
+    }
     window->installEventFilter(filter);  // once: installing again only moves it to the front
 }
 
