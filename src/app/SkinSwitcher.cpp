@@ -76,8 +76,13 @@ TSkinLoadOutcome TSkinSwitcher::Choose(const QString& spec) {
 }
 
 TSkinLoadOutcome TSkinSwitcher::LoadInternal(const QString& name) {
+    // The internal skin already on screen (the design skin named again by a remembered choice,
+    // say) is neither loaded nor applied a second time.
+    const bool onScreen = kind_ == TSkinKind::Internal && manager_.Active() && manager_.SkinName() == name &&
+                          manager_.SkinIsPacked() && manager_.SkinDirectory() == DefaultSkinDirectory();
     QStringList errors;
-    if (!LoadThroughManager(DefaultSkinDirectory(), name, TSkinKind::Internal, errors)) return Failed(errors);
+    if (!onScreen && !LoadThroughManager(DefaultSkinDirectory(), name, TSkinKind::Internal, errors))
+        return Failed(errors);
     TSkinLoadOutcome outcome;
     outcome.Ok = true;
     return outcome;

@@ -148,6 +148,15 @@ TEST_F(SkinChoiceTest, RememberedChoiceIsReadAtStartAndSkinOptionLeavesIt) {
     EXPECT_EQ(startWith(std::nullopt, true), QStringLiteral("none"));
     EXPECT_EQ(RememberedSkin(*settings), QStringLiteral("Topaz (internal)"));
     EXPECT_EQ(startWith(std::nullopt, false), QStringLiteral("Topaz (internal)"));
+
+    // The design skin remembered is not loaded a second time at start.
+    ASSERT_TRUE(control->ChooseFromMenu(QStringLiteral("Aluminium (internal)")));
+    TForm1 main;
+    int loads = 0;
+    QObject::connect(main.sSkinManager1, &TsSkinManager::OnSkinLoading, [&loads] { ++loads; });
+    EXPECT_EQ((new TSkinControl(main, *settings, QString()))->Start(std::nullopt, false, false), QString());
+    EXPECT_EQ(loads, 0);
+    EXPECT_EQ(main.sSkinManager1->SkinName(), QStringLiteral("Aluminium (internal)"));
 }
 
 TEST_F(SkinChoiceTest, LiveReloadShowsGoodChangesKeepsTheLookOnBadOnesAndCoalescesBursts) {
