@@ -8,53 +8,23 @@ dialog and its copyright line, closes it by its title strip's close button, then
 window's close button. Prints what it found; exits non-zero when something a user needs is
 missing."""
 import subprocess
-import sys
 import time
 
 import pyatspi
 from gi.repository import GLib
 
+from atspi_bus import Bus, nodes
+
 TITLE = "4th Axis Tornivex"
 
 
-def fail(message):
-    print("accessibility test: FAILED: " + message, file=sys.stderr)
-    sys.exit(1)
+bus = Bus("accessibility test")
+fail = bus.fail
+press = bus.press
 
 
 def find_window(title=TITLE):
-    for _ in range(100):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is None:
-                continue
-            for window in app:
-                if window is not None and window.name == title and window.getState().contains(
-                        pyatspi.STATE_SHOWING):
-                    return window
-        time.sleep(0.1)
-    fail("no window named '%s' on the accessibility bus" % title)
-
-
-def walk(node):
-    for child in node:
-        if child is None:
-            continue
-        yield child
-        yield from walk(child)
-
-
-def nodes(window, role):
-    return [n for n in walk(window) if n.getRole() == role]
-
-
-def press(node):
-    action = node.queryAction()
-    for i in range(action.nActions):
-        if action.getName(i) in ("press", "Press", "click"):
-            action.doAction(i)
-            return
-    fail("'%s' offers no press action" % node.name)
+    return bus.find_window(title)
 
 
 def label_names(window):
@@ -135,13 +105,7 @@ if not any(name.startswith("Copyright") for name in about_labels):
 about_buttons = [n for n in nodes(about, pyatspi.ROLE_PUSH_BUTTON) if n.name == "Close"]
 if len(about_buttons) != 2:
     fail("the About dialog should offer its own Close and the title strip's close button")
-press(about_buttons[-1])  # the title strip's button comes last
-for _ in range(50):
-    if not about.getState().contains(pyatspi.STATE_SHOWING):
-        break
-    time.sleep(0.1)
-else:
-    fail("the About dialog's close button did not end the dialog")
+bus.close_by_title_button(about)  # the title strip's button comes last
 
 press(buttons["Close"])
 print("accessibility test: read the window, its labels, result lines and fields; pressed Close")

@@ -11,42 +11,18 @@ import time
 
 import pyatspi
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "accessibility"))
+from atspi_bus import Bus, nodes  # noqa: E402
+
 DESKTOP = sys.argv[1].upper()
 
 
-def fail(message):
-    print("wayland test: FAILED: " + message, file=sys.stderr)
-    sys.exit(1)
+bus = Bus("wayland test")
+fail = bus.fail
 
 
-def find_window(title):
-    for _ in range(100):
-        for app in pyatspi.Registry.getDesktop(0):
-            for window in app or []:
-                if window is not None and window.name == title and window.getState().contains(pyatspi.STATE_SHOWING):
-                    return window
-        time.sleep(0.1)
-    fail("no window named '%s' on the accessibility bus" % title)
-
-
-def buttons(node, found=None):
-    found = [] if found is None else found
-    for child in node:
-        if child is None:
-            continue
-        if child.getRole() == pyatspi.ROLE_PUSH_BUTTON:
-            found.append(child)
-        buttons(child, found)
-    return found
-
-
-def press(node):
-    action = node.queryAction()
-    for i in range(action.nActions):
-        if action.getName(i) in ("press", "Press", "click"):
-            action.doAction(i)
-            return
-    fail("'%s' offers no press action" % node.name)
+def buttons(node):
+    return nodes(node, pyatspi.ROLE_PUSH_BUTTON)
 
 
 def screenshot():
@@ -79,7 +55,7 @@ def window_box(rows):
     return xs[0], ys[0], xs[-1] + 1, ys[-1] + 1
 
 
-main = find_window("4th Axis Tornivex")
+main = bus.find_window("4th Axis Tornivex")
 rows = screenshot()
 left, top, right, bottom = window_box(rows)
 print("main window on screen at %d,%d size %dx%d" % (left, top, right - left, bottom - top))
@@ -93,8 +69,8 @@ for x, y in ((left + 8, top + 8), (right - 9, bottom - 9)):
         fail("the window is see-through inside its frame at %d,%d" % (x - left, y - top))
 
 named = {b.name: b for b in buttons(main)}
-press(named["About"])
-about = find_window("About")
+bus.press(named["About"])
+about = bus.find_window("About")
 after = screenshot()
 changed = sum(1 for y in range(len(rows)) for x in range(len(rows[0])) if rows[y][x] != after[y][x])
 print("About opened: %d pixels changed" % changed)
@@ -105,13 +81,6 @@ if changed < 20000:
 moved = [(x, y) for y in range(len(rows)) for x in range(len(rows[0])) if rows[y][x] != after[y][x]]
 print("About drawn within %d,%d - %d,%d" % (min(x for x, _ in moved), min(y for _, y in moved),
                                           max(x for x, _ in moved), max(y for _, y in moved)))
-closers = [b for b in buttons(about) if b.name == "Close"]
-press(closers[-1])  # the title strip's button comes last
-for _ in range(50):
-    if not about.getState().contains(pyatspi.STATE_SHOWING):
-        break
-    time.sleep(0.1)
-else:
-    fail("the About dialog's close button did not end the dialog")
-press(named["Close"])
+bus.close_by_title_button(about)
+bus.press(named["Close"])
 print("wayland test: corners show the desktop, About opened and closed, Close pressed")
