@@ -167,22 +167,23 @@ TEST_F(SkinChoiceTest, LiveReloadShowsGoodChangesKeepsTheLookOnBadOnesAndCoalesc
     PrepareWindows(*form1, *form2);
     const QImage topaz = ResultLine();
 
+    // The author saves the options text with one entry changed; the program loads it again.
+    const auto saveChanged = [&](const char* entry, const char* changed, int reloads) {
+        QByteArray text = options;
+        text.replace(entry, changed);
+        ASSERT_NE(text, options);
+        WriteFile(folder + QStringLiteral("/Options.dat"), text);
+        QTRY_COMPARE_WITH_TIMEOUT(control->Reloads(), reloads, 5000);
+    };
+
     // A good change: the text colour of the form.
-    QByteArray recoloured = options;
-    recoloured.replace("FONTCOLOR=1056816", "FONTCOLOR=255");
-    ASSERT_NE(recoloured, options);
-    WriteFile(folder + QStringLiteral("/Options.dat"), recoloured);
-    QTRY_COMPARE_WITH_TIMEOUT(control->Reloads(), 1, 5000);
+    saveChanged("FONTCOLOR=1056816", "FONTCOLOR=255", 1);
     EXPECT_EQ(control->FailureNotice(), nullptr);
     const QImage recolouredLook = ResultLine();
     EXPECT_NE(recolouredLook, topaz);
 
     // A broken change: the previous look stays and the message names the key and the reason.
-    QByteArray broken = options;
-    broken.replace("MASTERBITMAP=MASTER.BMP", "MASTERBITMAP=NOPE.BMP");
-    ASSERT_NE(broken, options);
-    WriteFile(folder + QStringLiteral("/Options.dat"), broken);
-    QTRY_COMPARE_WITH_TIMEOUT(control->Reloads(), 2, 5000);
+    saveChanged("MASTERBITMAP=MASTER.BMP", "MASTERBITMAP=NOPE.BMP", 2);
     ASSERT_NE(control->FailureNotice(), nullptr);
     EXPECT_TRUE(control->FailureNotice()->informativeText().contains(
         QStringLiteral("error: [GLOBALINFO] MASTERBITMAP: no image \"NOPE.BMP\" in the skin")))
