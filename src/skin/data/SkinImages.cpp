@@ -60,10 +60,8 @@ TBitmap32Ptr DecodeBmp24(const QByteArray& bytes, const TBmpHeader& header) {
     for (int y = 0; y < header.Height; ++y) {
         const std::uint8_t* in = rows + stride * (header.TopDown ? y : header.Height - 1 - y);
         TPixel32* out = bmp->Scanline(y);
-        for (int x = 0; x < header.Width; ++x, in += 3) {
-            const TPixel32 rgb = TPixel32(in[0]) | (TPixel32(in[1]) << 8) | (TPixel32(in[2]) << 16);
-            out[x] = rgb == KeyPixel32 ? KeyPixel32 : (rgb | 0xFF000000u);
-        }
+        for (int x = 0; x < header.Width; ++x, in += 3)
+            out[x] = OpaqueExceptMagenta(TPixel32(in[0]) | (TPixel32(in[1]) << 8) | (TPixel32(in[2]) << 16));
     }
     return bmp;
 }
@@ -110,10 +108,7 @@ void PremultiplyAlpha(TBitmap32& bmp) {
 }
 
 void SetOpaqueExceptMagenta(TBitmap32& bmp) {
-    for (TPixel32& p : bmp.Pixels()) {
-        const TPixel32 rgb = p & 0x00FFFFFF;
-        p = rgb == KeyPixel32 ? KeyPixel32 : (rgb | 0xFF000000u);
-    }
+    for (TPixel32& p : bmp.Pixels()) p = OpaqueExceptMagenta(p);
 }
 
 TBitmap32Ptr DecodeSkinImage(const QByteArray& bytes, const QString& referenceName,

@@ -24,6 +24,10 @@ TBitmap32Ptr DecodeMasterBitmap(const QByteArray& bytes);
 // Fully transparent white becomes 0; otherwise each colour channel = channel * alpha / 256.
 void PremultiplyAlpha(TBitmap32& bmp);
 // Alpha 255 for every pixel except exact magenta (0x00FF00FF after the conversion), alpha 0.
+inline TPixel32 OpaqueExceptMagenta(TPixel32 p) {
+    const TPixel32 rgb = p & 0x00FFFFFF;
+    return rgb == KeyPixel32 ? KeyPixel32 : (rgb | 0xFF000000u);
+}
 void SetOpaqueExceptMagenta(TBitmap32& bmp);
 
 // 1 when a corner area of the row's first cell holds a magenta pixel, else 0 (see TsMaskData).
