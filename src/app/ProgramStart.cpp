@@ -25,8 +25,21 @@ bool StartSkinEngine(platform::TApplication& app) {
 }  // namespace
 
 TProgramStart::TProgramStart(platform::TApplication& app)
-    : engineStarted_(StartSkinEngine(app)), Locale(&app), About(&MainWindow) {
-    MainWindow.SetAboutDialog(&About);
+    : engineStarted_(StartSkinEngine(app)), Locale(&app) {
+    MainWindow.SetAboutDialog([this] { return &About(); });
+}
+
+TProgramStart::~TProgramStart() {
+    if (Form2 == about_.get()) Form2 = nullptr;
+}
+
+TForm2& TProgramStart::About() {
+    if (!about_) {
+        // Built under the skin on screen now: the manager's watch attaches it like any new form.
+        about_ = std::make_unique<TForm2>(&MainWindow);
+        Form2 = about_.get();
+    }
+    return *about_;
 }
 
 }  // namespace tornivex

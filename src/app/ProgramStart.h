@@ -2,7 +2,9 @@
 // The program's start-up after its application object, in one place so the program and the
 // start-up benchmark run the same steps: the skin engine, the interface font and the title
 // before the windows, the regional settings (read before the fields format their texts), then
-// both windows wired together.
+// the main window, wired to an About dialog that is built the first time it is asked for.
+#include <memory>
+
 #include "PlatformLocale.h"
 #include "TApplication.h"
 #include "Unit1.h"
@@ -13,6 +15,10 @@ namespace tornivex {
 class TProgramStart {
 public:
     explicit TProgramStart(platform::TApplication& app);
+    ~TProgramStart();
+
+    // The About dialog, built hidden on first use (most starts never open it) and then reused.
+    TForm2& About();
 
 private:
     // Runs first: members below are built in declaration order.
@@ -21,7 +27,9 @@ private:
 public:
     platform::LocaleWatcher Locale;
     TForm1 MainWindow;
-    TForm2 About;
+
+private:
+    std::unique_ptr<TForm2> about_;
 };
 
 }  // namespace tornivex

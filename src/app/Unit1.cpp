@@ -182,7 +182,7 @@ void TForm1::sButton1Click() {
 }
 
 void TForm1::sButton2Click() {
-    if (aboutDialog_) aboutDialog_->ShowModal();
+    if (TForm2* about = aboutDialog_ ? aboutDialog_() : nullptr) about->ShowModal();
 }
 
 }  // namespace tornivex

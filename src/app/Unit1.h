@@ -3,6 +3,8 @@
 // "Calculate", "About" and the maker's link.
 #include <QWidget>
 
+#include <functional>
+
 #include "AdvEdit.h"
 #include "CalculatedResults.h"
 #include "TLabel.h"
@@ -22,8 +24,8 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The About dialog shown by "About"; set at start-up.
-    void SetAboutDialog(TForm2* about) { aboutDialog_ = about; }
+    // Where "About" finds its dialog; set at start-up.
+    void SetAboutDialog(std::function<TForm2*()> about) { aboutDialog_ = std::move(about); }
 
     // The area the controls live in: at (0, 0) while the desktop draws the frame, below the
     // title strip while the skin draws it.
@@ -68,7 +70,7 @@ private:
     void WireEvents();
 
     QWidget* client_ = nullptr;
-    TForm2* aboutDialog_ = nullptr;
+    std::function<TForm2*()> aboutDialog_;
     // What the last "Calculate" produced, for copying.
     TCalculatedResults results_;
     TResultCopy* resultCopy_ = nullptr;

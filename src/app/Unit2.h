@@ -1,6 +1,6 @@
 #pragma once
 // The About dialog: the licence and warranty notice, the maker's link, the copyright line and
-// "Close". Created hidden at start-up and shown modally again and again.
+// "Close". Created hidden the first time it is asked for and shown modally again and again.
 #include <QDialog>
 
 #include "TLabel.h"
@@ -39,7 +39,7 @@ private:
     QWidget* client_ = nullptr;
 };
 
-// The one About dialog, created hidden at start-up.
+// The one About dialog, once it has been built.
 extern TForm2* Form2;
 
 }  // namespace tornivex

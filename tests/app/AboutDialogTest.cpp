@@ -12,8 +12,10 @@
 #include "AboutNotice.h"
 #include "TacEditWnd.h"
 #include "MakerInfo.h"
+#include "ProgramStart.h"
 #include "WindowPlacement.h"
 #include "WindowTestSupport.h"
+#include "sSkinManager.h"
 #include "sSkinProvider.h"
 
 namespace tornivex::testing {
@@ -215,6 +217,29 @@ TEST_F(AboutDialogTest, GoldenImage) {
         ExpectMatchesGolden(form2->grab().toImage(), "about-dialog");
         form2->close();
     });
+}
+
+// The program's start builds About only when "About" first asks for it, under the skin on screen
+// by then, and every later ask gets that same dialog.
+TEST(AboutOnFirstAsk, BuiltUnderTheSkinOnScreenThenReused) {
+    auto program = std::make_unique<TProgramStart>(*platform::TApplication::Instance());
+    EXPECT_EQ(Form2, nullptr);
+    program->MainWindow.sSkinManager1->SetSkinName(QStringLiteral("Topaz (internal)"));
+    program->MainWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&program->MainWindow));
+    QTimer::singleShot(0, &program->MainWindow, [&] {
+        ASSERT_NE(Form2, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(Form2));
+        const TsSkinProvider* provider = TsSkinProvider::Of(Form2);
+        EXPECT_TRUE(provider && provider->Skinned());
+        EXPECT_EQ(program->MainWindow.sSkinManager1->SkinName(), QStringLiteral("Topaz (internal)"));
+        Form2->done(1);
+    });
+    QTest::mouseClick(program->MainWindow.sButton2, Qt::LeftButton);
+    TForm2* first = Form2;
+    EXPECT_EQ(&program->About(), first);
+    program.reset();
+    EXPECT_EQ(Form2, nullptr);
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ protected:
         form1.reset();
         form1 = std::make_unique<TForm1>();
         form2 = std::make_unique<TForm2>(form1.get());
-        form1->SetAboutDialog(form2.get());
+        form1->SetAboutDialog([this] { return form2.get(); });
         control = new TSkinControl(*form1, *settings, temp.filePath("skins"));
         const bool noSkin = spec && spec->isEmpty();
         EXPECT_EQ(control->Start(noSkin ? std::nullopt : spec, noSkin, false), QString());

@@ -26,7 +26,7 @@ void WindowTest::SetUp() {
         });
     form1 = std::make_unique<TForm1>();
     form2 = std::make_unique<TForm2>(form1.get());
-    form1->SetAboutDialog(form2.get());
+    form1->SetAboutDialog([this] { return form2.get(); });
 }
 
 void WindowTest::TearDown() {
