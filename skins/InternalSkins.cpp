@@ -2,7 +2,7 @@
 
 #include "StoredSkins.h"
 
-#include <QFile>
+#include <QResource>
 
 #include <stdexcept>
 
@@ -18,12 +18,14 @@ static void RegisterInternalSkinResources() {
 namespace tornivex {
 namespace {
 
+// The packages are linked into the program uncompressed: their bytes are used where they lie, so
+// a start copies neither package and touches only the one it loads.
 QByteArray ReadResource(const QString& path) {
-    QFile file(path);
-    // The packages are linked into the program; a missing one is a broken build.
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::logic_error("internal skin resource missing: " + path.toStdString());
-    return file.readAll();
+    const QResource resource(path);
+    // A missing or compressed one is a broken build.
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
+        throw std::logic_error("internal skin resource missing or compressed: " + path.toStdString());
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), qsizetype(resource.size()));
 }
 
 } // namespace
