@@ -26,8 +26,8 @@ const char* const PaintedSections[] = {"FORM", "FORMTITLE", "BUTTON", "EDIT", "S
                                        "SCROLLBAR2V", "SCROLLBTNTOP", "SCROLLBTNBOTTOM",
                                        "SCROLLSLIDERV", "WEBBUTTON"};
 
-// Boxes the loader would show become warnings of the check.
-class CollectingDialogs : public ISkinDialogs {
+// Boxes the loader would show become warnings of the check, for as long as the object lives.
+class CollectingDialogs final : public TScopedSkinDialogs {
 public:
     explicit CollectingDialogs(std::vector<SkinProblem>& problems) : problems_(problems) {}
     void ShowError(const QString& text, const QString&) override { problems_.push_back({true, {}, text}); }
@@ -243,7 +243,6 @@ private:
     // The real load: what the program would do with this skin.
     void LoadLikeTheProgram() {
         CollectingDialogs dialogs(problems_);
-        ISkinDialogs* previous = SetSkinDialogs(&dialogs);
         TacSkinConvertor convertor;
         for (const TSkinPackageEntry& entry : skin_.Entries) {
             if (IsOptionsEntryName(entry.Name)) convertor.Options = entry.Data;
@@ -257,7 +256,6 @@ private:
         } catch (const ESkinError& e) {
             Error({}, "the program cannot load this skin: " + e.Message());
         }
-        SetSkinDialogs(previous);
     }
 
     const OpenedSkin& skin_;

@@ -13,27 +13,15 @@ namespace tornivex {
 namespace {
 
 // The package reader reports a wrong magic through the dialogs; the tool wants an exception.
-class ThrowingDialogs : public ISkinDialogs {
+class ThrowingDialogs final : public TScopedSkinDialogs {
 public:
     void ShowError(const QString& text, const QString&) override { throw SkinSourceError(text); }
     void ShowMessage(const QString& text) override { throw SkinSourceError(text); }
     void ShowWarning(const QString& text) override { throw SkinSourceError(text); }
 };
 
-class DialogsScope {
-public:
-    explicit DialogsScope(ISkinDialogs* dialogs) : previous_(SetSkinDialogs(dialogs)) {}
-    ~DialogsScope() { SetSkinDialogs(previous_); }
-    DialogsScope(const DialogsScope&) = delete;
-    DialogsScope& operator=(const DialogsScope&) = delete;
-
-private:
-    ISkinDialogs* previous_;
-};
-
 std::vector<TSkinPackageEntry> EntriesOfPackage(const QByteArray& package, const QString& name) {
     ThrowingDialogs dialogs;
-    const DialogsScope scope(&dialogs);
     TacSkinConvertor convertor;
     ReadSkinPackage(convertor, package);
     if (!convertor.Options) throw SkinSourceError(QStringLiteral("%1: the package holds no options text").arg(name));
