@@ -8,6 +8,7 @@
 #include <QShortcut>
 
 #include "Clipboard.h"
+#include "MenuName.h"
 #include "Unit1.h"
 
 namespace tornivex {
@@ -17,13 +18,6 @@ constexpr std::array<ResultLine, 5> kLines = {ResultLine::Label1, ResultLine::La
                                               ResultLine::Label12, ResultLine::Label13};
 
 const QKeySequence kCopyAllKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-
-// Names a menu for its title and for screen readers.
-void Name(QMenu& menu, const QString& name) {
-    menu.setTitle(name);
-    menu.setWindowTitle(name);
-    menu.setAccessibleName(name);
-}
 
 // An entry that puts text on the clipboard; disabled when there is nothing to copy.
 void AddCopyEntry(QMenu& menu, const char* name, const QString& label, const std::optional<QString>& text,
@@ -50,7 +44,7 @@ TResultCopy::TResultCopy(TForm1& form, const TCalculatedResults& results)
     for (TAdvEdit* field : {form.degED1, form.edMicro, form.edR2, form.edR1}) {
         field->installEventFilter(this);
         field->OnContextMenu = [this](TAdvEdit& sender, QMenu& menu) {
-            if (menu.accessibleName().isEmpty()) Name(menu, sender.accessibleName());
+            if (menu.accessibleName().isEmpty()) NameMenu(menu, sender.accessibleName());
             menu.addSeparator();
             AddWindowEntries(menu, false);
         };
@@ -88,7 +82,7 @@ bool TResultCopy::eventFilter(QObject* watched, QEvent* event) {
 
 std::unique_ptr<QMenu> TResultCopy::LineMenu(ResultLine line) const {
     auto menu = std::make_unique<QMenu>();
-    Name(*menu, QStringLiteral("Result line %1").arg(Number(line)));
+    NameMenu(*menu, QStringLiteral("Result line %1").arg(Number(line)));
     AddCopyEntry(*menu, "copy-units", QStringLiteral("Copy &units per degree"), results_.Units(),
                  QKeySequence::Copy);
     AddCopyEntry(*menu, "copy-line", QStringLiteral("Copy this &line"), results_.Line(line));
@@ -98,7 +92,7 @@ std::unique_ptr<QMenu> TResultCopy::LineMenu(ResultLine line) const {
 
 std::unique_ptr<QMenu> TResultCopy::WindowMenu() const {
     auto menu = std::make_unique<QMenu>();
-    Name(*menu, QStringLiteral("Copy results"));
+    NameMenu(*menu, QStringLiteral("Copy results"));
     AddWindowEntries(*menu, true);
     if (OnWindowMenu) {
         menu->addSeparator();
@@ -113,7 +107,7 @@ void TResultCopy::AddWindowEntries(QMenu& menu, bool showShortcuts) const {
     AddCopyEntry(menu, "copy-all", QStringLiteral("Copy &all results"), results_.AllLines(),
                  showShortcuts ? kCopyAllKeys : QKeySequence());
     QMenu* lines = menu.addMenu(QString());
-    Name(*lines, QStringLiteral("Copy one &line"));
+    NameMenu(*lines, QStringLiteral("Copy one &line"));
     lines->setObjectName(QStringLiteral("copy-one-line"));
     lines->menuAction()->setObjectName(QStringLiteral("copy-one-line"));
     for (const ResultLine line : kLines) {

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 
+#include "MenuName.h"
 #include "RememberedSkin.h"
 #include "ResultCopy.h"
 #include "Unit1.h"
@@ -21,12 +22,6 @@ namespace {
 
 // The message shows this many error lines; the check lists them all.
 constexpr int kShownErrors = 3;
-
-void Name(QMenu& menu, const QString& name) {
-    menu.setTitle(name);
-    menu.setWindowTitle(QString(name).remove(u'&'));
-    menu.setAccessibleName(QString(name).remove(u'&'));
-}
 
 QString MenuText(const QString& label) { return QString(label).replace(u'&', QStringLiteral("&&")); }
 
@@ -109,7 +104,7 @@ QList<TSkinMenuEntry> TSkinControl::MenuEntries() const {
 
 void TSkinControl::AddSkinMenu(QMenu& menu) {
     QMenu* skins = menu.addMenu(QString());
-    Name(*skins, tr("&Skin"));
+    NameMenu(*skins, tr("&Skin"));
     skins->setObjectName(QStringLiteral("skin-menu"));
     skins->menuAction()->setObjectName(QStringLiteral("miSkin"));
     auto* group = new QActionGroup(skins);

@@ -131,6 +131,7 @@ TEST_F(ResultCopyTest, ShortcutsAndTheKeyboardMenu) {
     WithMenu([&] { QTest::keyClick(form1->sButton1, Qt::Key_F10, Qt::ShiftModifier); }, [](QMenu& menu) {
         auto* lines = menu.findChild<QMenu*>("copy-one-line");
         ASSERT_NE(lines, nullptr);
+        EXPECT_EQ(lines->accessibleName(), "Copy one line");  // read without the mnemonic's '&'
         Entry(*lines, "copy-line-4")->trigger();
     });
     EXPECT_EQ(Clipboard(), "40 x 2000 = 80000 Steps / axis rev");
