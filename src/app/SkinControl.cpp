@@ -27,6 +27,10 @@ QString MenuText(const QString& label) { return QString(label).replace(u'&', QSt
 
 void PrintLine(const QString& line) { std::fprintf(stderr, "%s\n", qUtf8Printable(line)); }
 
+QString LoadedLine(const QString& folder, double milliseconds) {
+    return QStringLiteral("tornivex: skin \"%1\" loaded in %2 ms").arg(folder).arg(milliseconds, 0, 'f', 1);
+}
+
 }  // namespace
 
 QString FailureLine(const QString& spec, const QStringList& errors) {
@@ -57,7 +61,7 @@ QString TSkinControl::Start(const std::optional<QString>& skin, bool noSkin, boo
         // A broken folder is watched too: the author's next save may mend it.
         if (QFileInfo(*spec).isDir()) reload_.Watch(QDir::cleanPath(QFileInfo(*spec).absoluteFilePath()));
         if (outcome.Ok && reload_.Watching())
-            PrintLine(QStringLiteral("tornivex: skin \"%1\" loaded in %2 ms").arg(reload_.Folder()).arg(outcome.Milliseconds, 0, 'f', 1));
+            PrintLine(LoadedLine(reload_.Folder(), outcome.Milliseconds));
         else if (failure.isEmpty())
             failure = QStringLiteral("tornivex: --watch: \"%1\" is not a skin folder; not watching").arg(*spec);
     }
@@ -151,7 +155,7 @@ void TSkinControl::ReloadNow() {
     const QString folder = reload_.Folder();
     const TSkinLoadOutcome outcome = switcher_.Choose(folder);
     if (outcome.Ok) {
-        PrintLine(QStringLiteral("tornivex: skin \"%1\" loaded in %2 ms").arg(folder).arg(outcome.Milliseconds, 0, 'f', 1));
+        PrintLine(LoadedLine(folder, outcome.Milliseconds));
         HideFailure();
     } else {
         PrintLine(QStringLiteral("tornivex: skin \"%1\" not loaded (%2 ms): %3")

@@ -37,6 +37,12 @@ TSkinLoadOutcome Failed(QStringList errors) {
 
 TSkinLoadOutcome Failed(const QString& error) { return Failed(QStringList{error}); }
 
+TSkinLoadOutcome Succeeded() {
+    TSkinLoadOutcome outcome;
+    outcome.Ok = true;
+    return outcome;
+}
+
 }  // namespace
 
 TSkinSwitcher::TSkinSwitcher(TsSkinManager& manager) : manager_(manager) {
@@ -53,7 +59,7 @@ TSkinLoadOutcome TSkinSwitcher::Choose(const QString& spec) {
         manager_.SetActive(false);
         current_.clear();
         kind_ = TSkinKind::None;
-        outcome.Ok = true;
+        outcome = Succeeded();
     } else if (!QFileInfo::exists(QDir::cleanPath(spec)) && manager_.InternalSkins().IndexOf(internalName) >= 0) {
         // A file or folder of that name wins, as in the skin tool.
         outcome = LoadInternal(internalName);
@@ -83,9 +89,7 @@ TSkinLoadOutcome TSkinSwitcher::LoadInternal(const QString& name) {
     QStringList errors;
     if (!onScreen && !LoadThroughManager(DefaultSkinDirectory(), name, TSkinKind::Internal, errors))
         return Failed(errors);
-    TSkinLoadOutcome outcome;
-    outcome.Ok = true;
-    return outcome;
+    return Succeeded();
 }
 
 TSkinLoadOutcome TSkinSwitcher::LoadExternal(const QString& spec) {
@@ -118,9 +122,7 @@ TSkinLoadOutcome TSkinSwitcher::LoadExternal(const QString& spec) {
         return Failed(QStringLiteral("the program reads the options text from a file named exactly \"Options.dat\""));
     }
     if (!LoadThroughManager(location.absolutePath(), name, kind, errors)) return Failed(errors);
-    TSkinLoadOutcome outcome;
-    outcome.Ok = true;
-    return outcome;
+    return Succeeded();
 }
 
 bool TSkinSwitcher::LoadThroughManager(const QString& directory, const QString& name, TSkinKind kind,
