@@ -26,11 +26,13 @@ bool StartSkinEngine(platform::TApplication& app) {
 
 TProgramStart::TProgramStart(platform::TApplication& app)
     : engineStarted_(StartSkinEngine(app)), Locale(&app) {
+    Form1 = &MainWindow;
     MainWindow.SetAboutDialog([this] { return &About(); });
 }
 
 TProgramStart::~TProgramStart() {
     if (Form2 == about_.get()) Form2 = nullptr;
+    if (Form1 == &MainWindow) Form1 = nullptr;
 }
 
 TForm2& TProgramStart::About() {

@@ -18,6 +18,7 @@ public:
     ~TProgramStart();
 
     // The About dialog, built hidden on first use (most starts never open it) and then reused.
+    // `Form1` and `Form2` point at the windows while they exist.
     TForm2& About();
 
 private:

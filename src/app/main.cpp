@@ -24,7 +24,6 @@ int main(int argc, char** argv) {
     {
         const std::unique_ptr<QSettings> settings = ProgramSettings();
         TProgramStart program(app);
-        Form1 = &program.MainWindow;
         // The window owns it. A skin that cannot be used leaves the default one on screen.
         auto* skins = new TSkinControl(program.MainWindow, *settings, UserSkinFolder());
         const QString skinFailure = skins->Start(command.Skin, command.NoSkin, command.Watch);
@@ -34,7 +33,6 @@ int main(int argc, char** argv) {
         program.MainWindow.show();
         program.MainWindow.activateWindow();
         status = app.exec();
-        Form1 = nullptr;
     }  // the windows gone and the settings written
     platform::BoundPlatformTeardown(status);
     return status;

@@ -220,10 +220,12 @@ TEST_F(AboutDialogTest, GoldenImage) {
 }
 
 // The program's start builds About only when "About" first asks for it, under the skin on screen
-// by then, and every later ask gets that same dialog.
+// by then, and every later ask gets that same dialog; Form1 and Form2 point at the windows while
+// they exist.
 TEST(AboutOnFirstAsk, BuiltUnderTheSkinOnScreenThenReused) {
     auto program = std::make_unique<TProgramStart>(*platform::TApplication::Instance());
     EXPECT_EQ(Form2, nullptr);
+    EXPECT_EQ(Form1, &program->MainWindow);
     program->MainWindow.sSkinManager1->SetSkinName(QStringLiteral("Topaz (internal)"));
     program->MainWindow.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&program->MainWindow));
@@ -240,6 +242,7 @@ TEST(AboutOnFirstAsk, BuiltUnderTheSkinOnScreenThenReused) {
     EXPECT_EQ(&program->About(), first);
     program.reset();
     EXPECT_EQ(Form2, nullptr);
+    EXPECT_EQ(Form1, nullptr);
 }
 
 }  // namespace
