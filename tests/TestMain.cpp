@@ -4,9 +4,22 @@
 
 #include <cstdlib>
 
+namespace {
+
+void SetDefault(const char* name, const char* value) {
+    if (std::getenv(name) != nullptr) return;
+#ifdef _WIN32
+    _putenv_s(name, value);
+#else
+    setenv(name, value, 0);
+#endif
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("TORNIVEX_SOURCE_DIR", TORNIVEX_SOURCE_DIR, 0);
+    SetDefault("QT_QPA_PLATFORM", "offscreen");
+    SetDefault("TORNIVEX_SOURCE_DIR", TORNIVEX_SOURCE_DIR);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -136,12 +136,6 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments) {
     return run;
 }
 
-QStringList ArgumentList(int argc, char** argv) {
-    QStringList list;
-    for (int i = 0; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
-    return list;
-}
-
 std::vector<char*> ApplicationArguments(int argc, char** argv) {
     static QByteArray nameOption = QByteArrayLiteral("-name");
     static QByteArray id = kProgramId.toLatin1();

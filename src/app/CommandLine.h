@@ -30,8 +30,6 @@ QString UserSkinFolder();
 // `arguments` starts with the program's own name, as argv does.
 CommandLineOutcome ReadCommandLine(const QStringList& arguments);
 
-QStringList ArgumentList(int argc, char** argv);
-
 // argv for the application object: the program's arguments behind "-name <program id>", so that
 // on X11 the instance part of the window class is the id the desktop entry names in
 // StartupWMClass (a "-name" given by the user comes later and wins). Points into argv and into

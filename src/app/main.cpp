@@ -2,6 +2,9 @@
 #include <cstdio>
 
 #include "CommandLine.h"
+#include "Console.h"
+#include "Fonts.h"
+#include "ProgramArguments.h"
 #include "ProgramStart.h"
 #include "RememberedSkin.h"
 #include "SkinControl.h"
@@ -10,13 +13,15 @@
 
 int main(int argc, char** argv) {
     using namespace tornivex;
+    platform::PrepareConsoleOutput();
     // Answered before the application object, which needs a display.
-    const CommandLineOutcome command = ReadCommandLine(ArgumentList(argc, argv));
+    const CommandLineOutcome command = ReadCommandLine(platform::ProgramArguments(argc, argv));
     if (!command.RunProgram) {
-        std::fputs(command.Out.toLocal8Bit().constData(), stdout);
-        std::fputs(command.Err.toLocal8Bit().constData(), stderr);
+        std::fputs(command.Out.toUtf8().constData(), stdout);
+        std::fputs(command.Err.toUtf8().constData(), stderr);
         return command.ExitStatus;
     }
+    platform::PrepareFonts();
     std::vector<char*> qtArguments = ApplicationArguments(argc, argv);
     int qtArgc = static_cast<int>(qtArguments.size()) - 1;
     platform::TApplication app(qtArgc, qtArguments.data());

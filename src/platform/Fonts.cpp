@@ -8,8 +8,7 @@
 namespace tornivex::platform {
 namespace {
 
-const char* const kFontFiles[] = {"/usr/share/wine/fonts/tahoma.ttf",
-                                  "/usr/share/wine/fonts/tahomabd.ttf"};
+const QString kInterfaceFamily = QStringLiteral("Tahoma");
 
 QString& RegisteredFamily() {
     static QString family;
@@ -21,18 +20,19 @@ QString& RegisteredFamily() {
 QString RegisterInterfaceFont() {
     QString& family = RegisteredFamily();
     if (!family.isEmpty()) return family;
-    for (const char* path : kFontFiles) {
-        if (!QFile::exists(QString::fromLatin1(path))) continue;
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(path));
+    for (const QString& path : InterfaceFontFiles()) {
+        if (!QFile::exists(path)) continue;
+        const int id = QFontDatabase::addApplicationFont(path);
         if (id >= 0 && family.isEmpty()) {
             const QStringList families = QFontDatabase::applicationFontFamilies(id);
             if (!families.isEmpty()) family = families.first();
         }
     }
+    if (family.isEmpty() && QFontDatabase::hasFamily(kInterfaceFamily)) family = kInterfaceFamily;
     if (family.isEmpty()) {
         family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
         std::fprintf(stderr, "Tornivex: the Tahoma font was not found; using %s instead.\n",
-                     qPrintable(family));
+                     qUtf8Printable(family));
     }
     return family;
 }
@@ -41,6 +41,9 @@ QFont InterfaceFont(int pixelHeight, bool bold) {
     QFont font(RegisterInterfaceFont());
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
+    // FreeType's light hinting (vertical only, advances unrounded), fontconfig's default on Linux,
+    // on every system: labels keep the widths the layout was drawn for.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 

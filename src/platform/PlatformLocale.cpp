@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include "LocaleChanges.h"
 #include "LocaleSettings.h"
 
 namespace tornivex::platform {
@@ -19,7 +20,10 @@ void ApplyLocaleSettings(const QLocale& locale) {
 LocaleWatcher::LocaleWatcher(QObject* parent, LocaleSource source)
     : QObject(parent), source_(std::move(source)) {
     ApplyLocaleSettings(source_());
-    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        app->installEventFilter(this);
+        AnnounceSystemLocaleChanges();
+    }
 }
 
 bool LocaleWatcher::eventFilter(QObject* watched, QEvent* event) {

@@ -9,12 +9,14 @@
 
 #include "ErrorDisplay.h"
 #include "SystemColors.h"
+#include "SystemMenuKey.h"
 
 namespace tornivex::platform {
 
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv), presenter_(&ShowPlatformErrorBox) {
     InstallPaletteSystemColors();
+    DeliverSystemMenuKey();
 }
 
 TApplication::~TApplication() { SetSystemColorResolver({}); }

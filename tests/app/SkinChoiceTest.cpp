@@ -1,5 +1,6 @@
 // Choosing a skin: the window menu, the remembered choice, --skin, and live reload of a folder.
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
@@ -213,11 +214,14 @@ TEST_F(SkinChoiceTest, BadSkinOnTheCommandLineNamesFileAndReasonAndKeepsTheDefau
     const QString outside = UnpackedSkin(QStringLiteral("Topaz (internal)"), QStringLiteral("outside"));
     QFile::remove(escaping + QStringLiteral("/Master.bmp"));
     ASSERT_TRUE(QFile::link(outside + QStringLiteral("/Master.bmp"), escaping + QStringLiteral("/Master.bmp")));
+    // Windows makes a shortcut file, which reading does not follow: there it is an image that
+    // cannot be decoded.
+    const bool followed = QFileInfo(escaping + QStringLiteral("/Master.bmp")).isSymbolicLink();
     const struct {
         QString spec, reason;
     } cases[] = {{temp.filePath("missing.asz"), QStringLiteral("not an internal skin, a package file or a skin directory")},
                  {corrupt, QStringLiteral("package")},
-                 {escaping, QStringLiteral("leaves the skin's folder")}};
+                 {escaping, followed ? QStringLiteral("leaves the skin's folder") : QStringLiteral("cannot be decoded")}};
     for (const auto& c : cases) {
         const QString line = control->Start(c.spec, false, false);
         EXPECT_TRUE(line.startsWith(QStringLiteral("tornivex: cannot use the skin \"%1\": ").arg(c.spec)))

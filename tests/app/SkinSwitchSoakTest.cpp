@@ -1,14 +1,12 @@
 // Both windows through many skin switches: every return to a skin paints exactly what its first
 // visit painted, the user's texts, results and focus stay, and memory does not grow.
 //   TORNIVEX_SOAK_CYCLES=n   cycles (1,000 by default)
-#include <QFile>
 #include <QPixmapCache>
 #include <QTest>
 
 #include <iostream>
-#include <malloc.h>
-#include <unistd.h>
 
+#include "ResidentMemory.h"
 #include "WindowTestSupport.h"
 #include "sSkinManager.h"
 
@@ -18,13 +16,9 @@ namespace {
 // Resident memory without Qt's pixmap cache (bounded at 10 MiB, and the platform style keys
 // its entries by palette, which every skin change renews) and once the allocator has handed its
 // free pages back: what the program holds, not what caches and free lists happen to hold.
-long ResidentBytes() {
+long HeldBytes() {
     QPixmapCache::clear();
-    malloc_trim(0);
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly)) return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLong() * sysconf(_SC_PAGESIZE) : 0;
+    return ResidentBytes();
 }
 
 class SkinSwitchSoakTest : public WindowTest {};
@@ -76,9 +70,9 @@ TEST_F(SkinSwitchSoakTest, ThousandCyclesKeepPixelsTextsFocusAndMemory) {
         EXPECT_EQ(form1->edR1->Text(), "90");
         EXPECT_EQ(ResultLines(), results);
         EXPECT_EQ(QApplication::focusWidget(), form1->edMicro);
-        if (cycle == 0) firstCycleBytes = ResidentBytes();
+        if (cycle == 0) firstCycleBytes = HeldBytes();
     }
-    const long growth = ResidentBytes() - firstCycleBytes;
+    const long growth = HeldBytes() - firstCycleBytes;
     std::cerr << "skin-switch soak: " << cycles << " cycles, resident memory grew by " << growth
               << " bytes after the first cycle\n";
 #ifndef __SANITIZE_ADDRESS__  // AddressSanitizer holds freed memory back in its quarantine

@@ -13,6 +13,7 @@ void TestApplicationEnvironment::SetUp() {
     static int argc = 1;
     static char name[] = "tornivex-tests";
     static char* argv[] = {name, nullptr};
+    platform::PrepareFonts();
     app_ = std::make_unique<platform::TApplication>(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     platform::RegisterInterfaceFont();

@@ -6,9 +6,11 @@
 #include <QLocale>
 
 #include "CalcRun.h"
+#include "Console.h"
 #include "PlatformLocale.h"
 
 int main(int argc, char** argv) {
+    tornivex::platform::PrepareConsoleOutput();
     // The separators come from the user's regional settings, as in the window.
     tornivex::platform::ApplyLocaleSettings(QLocale::system());
     // Batch mode reads and writes many lines: the streams need not wait on C's stdio.

@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     try {
         return Run(args);
     } catch (const ESkinError& e) {
-        std::fprintf(stderr, "tornivex-skinforge: %s\n", qPrintable(e.Message()));
+        std::fprintf(stderr, "tornivex-skinforge: %s\n", qUtf8Printable(e.Message()));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tornivex-skinforge: %s\n", e.what());
     }

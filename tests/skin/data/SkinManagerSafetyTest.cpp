@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -173,8 +174,9 @@ protected:
 TEST_F(SkinFiles, NamesThatLeaveTheSkinsFolderAreRefusedWithAMessage) {
     const QString outside = dir.filePath("SECRET.PNG");
     ASSERT_TRUE(QFile::link(outside, skinPath + "LINK.PNG"));
-    const QByteArray names[] = {"../SECRET.PNG", "..\\SECRET.PNG", outside.toUpper().toUtf8(),
-                                "SUB/../../SECRET.PNG", "LINK.PNG"};
+    QList<QByteArray> names = {"../SECRET.PNG", "..\\SECRET.PNG", outside.toUpper().toUtf8(), "SUB/../../SECRET.PNG"};
+    // Windows makes a shortcut file, which reading does not follow.
+    if (QFileInfo(skinPath + "LINK.PNG").isSymbolicLink()) names << "LINK.PNG";
     for (const QByteArray& name : names) {
         const std::string error = LoadError("[X]\nKEY=!" + name + "!1!0!3\n");
         EXPECT_NE(error.find("[X] KEY leaves the skin's folder"), std::string::npos) << name.constData() << ": " << error;

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#include "Fonts.h"
+
 namespace {
 
 class GuiEnvironment : public ::testing::Environment {
@@ -13,6 +15,7 @@ public:
     void SetUp() override {
         if (QGuiApplication::instance()) return;
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        tornivex::platform::PrepareFonts();
         static int argc = 1;
         static char name[] = "skin_paint_tests";
         static char* argv[] = {name, nullptr};
