@@ -35,6 +35,10 @@ public:
     }
     void Line(std::u16string line) { section_.lines.push_back(std::move(line)); }
     void Stop(const std::u16string& message) { section_.message = WithFullStop(message); }
+    void Ask(const std::u16string& prompt) {
+        Stop(prompt);
+        section_.messageIsPrompt = true;
+    }
 
 private:
     FigureSection& section_;
@@ -56,7 +60,7 @@ void Resolution(const AxisSetup& s, FigureSection& section) {
         const std::u16string degrees = F("degreesPerMicroStep", Divide(Extended(1), s.units));
         const std::u16string seconds = F("arcSecondsPerMicroStep", Divide(Extended(3600), s.units));
         F.Line(u"One micro-step turns the axis " + degrees + u"\u00B0 (" + seconds + u" arc-seconds)");
-        if (!s.radius) return F.Stop(u"Type a radius to see the arc per micro-step there");
+        if (!s.radius) return F.Ask(u"Type a radius to see the arc per micro-step there");
         if (!AboveZero(*s.radius)) return F.Stop(u"The radius must be above zero");
         const Extended perDegree = Divide(Pi(), Extended(180));
         const Extended mm = Divide(Multiply(*s.radius, perDegree), s.units);
@@ -96,7 +100,7 @@ void Speed(const AxisSetup& s, AxisFigures& figures) {
             }
             F.Line(line);
         }
-        if (!rateGiven) F.Stop(u"Type the controller's maximum step-pulse rate to see the top speed");
+        if (!rateGiven) F.Ask(u"Type the controller's maximum step-pulse rate to see the top speed");
     });
 }
 
@@ -104,7 +108,7 @@ void Calibration(const AxisSetup& s, AxisFigures& figures) {
     FigureSection& section = figures.calibration;
     Guarded(section, [&](SectionWriter& F) {
         if (!IsFinite(s.commanded) || s.commanded == 0) return F.Stop(u"The commanded move must not be zero");
-        if (!s.measured) return F.Stop(u"Command a move, measure it and type what the axis really turned");
+        if (!s.measured) return F.Ask(u"Command a move, measure it and type what the axis really turned");
         if (!IsFinite(*s.measured) || *s.measured == 0) return F.Stop(u"The measured move must not be zero");
         if ((*s.measured < 0) != (s.commanded < 0))
             return F.Stop(u"The measured move must go the same way as the commanded one");

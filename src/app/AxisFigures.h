@@ -34,6 +34,8 @@ struct FigureSection {
     std::vector<FigureValue> values;
     // What stops further figures (an input missing or refused), with its full stop; empty if none.
     std::u16string message;
+    // The message only asks for an input not given yet: nothing is wrong.
+    bool messageIsPrompt = false;
 };
 
 struct AxisFigures {
