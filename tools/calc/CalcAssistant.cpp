@@ -1,5 +1,8 @@
 #include "CalcAssistant.h"
 
+#include "AssistantFieldDesigns.h"
+#include "CalcFields.h"
+#include "ErrorDisplay.h"
 #include "Errors.h"
 #include "JsonText.h"
 #include "NumberText.h"
@@ -11,20 +14,41 @@ namespace {
 struct NumberOption {
     const char* word;
     std::optional<std::string> AssistantOptions::*text;
+    const TFieldDesign* design;  // the window's field for it
 };
 
 constexpr NumberOption kNumberOptions[] = {
-    {"--rate", &AssistantOptions::rate},         {"--speed", &AssistantOptions::speed},
-    {"--radius", &AssistantOptions::radius},     {"--commanded", &AssistantOptions::commanded},
-    {"--measured", &AssistantOptions::measured},
+    {"--rate", &AssistantOptions::rate, &edRateDesign},
+    {"--speed", &AssistantOptions::speed, &edSpeedDesign},
+    {"--radius", &AssistantOptions::radius, &edRadiusDesign},
+    {"--commanded", &AssistantOptions::commanded, &edCommandedDesign},
+    {"--measured", &AssistantOptions::measured, &edMeasuredDesign},
 };
 
-std::optional<Extended> Read(const std::optional<std::string>& text, const char* word, std::string& error) {
+// The option's value as the window's field holds it once typed and left: none when not given.
+std::optional<Extended> Read(const AssistantOptions& options, const NumberOption& option, std::string& error) {
+    const std::optional<std::string>& text = options.*(option.text);
     if (!text || !error.empty()) return std::nullopt;
+    DesignedField field(*option.design);
+    field.value.SetAllowNumericNullValue(true);
+    std::string shown;
+    const bool accepted = field.Put(FromUtf8(*text), [&shown](const std::function<void()>& step) {
+        try {
+            step();
+        } catch (const std::exception& fault) {
+            if (shown.empty()) shown = platform::ErrorDisplayText(fault).toStdString();
+        }
+    });
+    if (!accepted || !shown.empty()) {
+        error = std::string(option.word) + ": " + (accepted ? shown : "the field refuses \"" + *text + "\"");
+        return std::nullopt;
+    }
+    const std::u16string value = field.value.ReadText();
+    if (value.empty()) return std::nullopt;
     try {
-        return ParseNumber(FromUtf8(*text));
+        return ParseNumber(value);
     } catch (const EConvertError& refused) {
-        error = std::string(word) + ": " + refused.what();
+        error = std::string(option.word) + ": " + refused.what();
         return std::nullopt;
     }
 }
@@ -132,11 +156,11 @@ std::optional<AxisSetup> SetupFrom(const AssistantOptions& options, const CaseRe
     AxisSetup setup;
     setup.units = units->value;
     setup.ratio = ratio->value;
-    setup.pulseRate = Read(options.rate, "--rate", error);
-    setup.wantedSpeed = Read(options.speed, "--speed", error);
-    setup.radius = Read(options.radius, "--radius", error);
-    if (const auto commanded = Read(options.commanded, "--commanded", error)) setup.commanded = *commanded;
-    setup.measured = Read(options.measured, "--measured", error);
+    setup.pulseRate = Read(options, kNumberOptions[0], error);
+    setup.wantedSpeed = Read(options, kNumberOptions[1], error);
+    setup.radius = Read(options, kNumberOptions[2], error);
+    if (const auto commanded = Read(options, kNumberOptions[3], error)) setup.commanded = *commanded;
+    setup.measured = Read(options, kNumberOptions[4], error);
     if (!error.empty()) return std::nullopt;
     return setup;
 }
