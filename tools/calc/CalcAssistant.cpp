@@ -109,9 +109,11 @@ void AppendSection(std::string& out, const char* key, const FigureSection& secti
     out += '}';
 }
 
-void PrintLines(std::ostream& out, const std::u16string& title, const std::vector<std::u16string>& lines) {
+// As the window's memo shows them: notes and hand-rounded units indented by two blanks.
+void PrintLines(std::ostream& out, const std::u16string& title, const std::vector<std::u16string>& lines,
+                const char* indent = "") {
     out << '\n' << ToUtf8(title) << '\n';
-    for (const std::u16string& line : lines) out << ToUtf8(line) << '\n';
+    for (const std::u16string& line : lines) out << indent << ToUtf8(line) << '\n';
 }
 
 }  // namespace
@@ -169,9 +171,9 @@ void PrintAssistant(const AssistantReport& report, const AssistantOptions& optio
     for (const FigureSection* section : ShownSections(report, options)) PrintLines(out, section->title, section->lines);
     for (const ControllerBlock& block : report.controllers) {
         PrintLines(out, block.title, block.lines);
-        for (const std::u16string& line : block.notes) out << ToUtf8(line) << '\n';
+        for (const std::u16string& line : block.notes) out << "  " << ToUtf8(line) << '\n';
     }
-    if (!report.controllers.empty()) PrintLines(out, report.rounded.title, report.rounded.lines);
+    if (!report.controllers.empty()) PrintLines(out, report.rounded.title, report.rounded.lines, "  ");
 }
 
 std::vector<std::string> AssistantProblems(const AssistantReport& report, const AssistantOptions& options) {
