@@ -4,6 +4,7 @@
 #include <cstring>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
 
 #include "AssistantFieldDesigns.h"
 #include "Clipboard.h"
@@ -209,8 +210,7 @@ void TTuningAssistant::Open() {
 void FollowCalculations(TTuningAssistant& assistant, TForm1& mainWindow) {
     const auto take = [&assistant, &mainWindow] {
         const TCalculatedResults& results = mainWindow.Results();
-        // A run that failed before the units leaves the assistant with what it had.
-        if (!results.Value(TuningValue::UnitsPerDegree)) return;
+        if (!results.Value(TuningValue::UnitsPerDegree)) return;  // nothing calculated yet
         assistant.TakeCalculation(results.Value(TuningValue::UnitsPerDegree), results.Value(TuningValue::Ratio));
     };
     take();
@@ -279,7 +279,11 @@ void TTuningAssistant::ShowControllerLines() {
     }
     if (text.isEmpty()) text.append(Q(report_.figures.resolution.message));
     const QString joined = text.join(u'\n');
-    if (sMemoLines->toPlainText() != joined) sMemoLines->setPlainText(joined);
+    if (sMemoLines->toPlainText() == joined) return;
+    // New figures keep the list where the user scrolled it.
+    const int scrolled = sMemoLines->verticalScrollBar()->value();
+    sMemoLines->setPlainText(joined);
+    sMemoLines->verticalScrollBar()->setValue(scrolled);
 }
 
 void TTuningAssistant::OpenLinesMenu(const QPoint& globalPos) {

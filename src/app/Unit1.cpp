@@ -180,12 +180,8 @@ void TForm1::sButton1Click() {
     FieldTuningInputs inputs(*degED1, *edMicro, *edR1, *edR2);
     results_.Clear();
     RecordedResultLines lines({Label1, Label4, Label10, Label12, Label13}, results_);
-    // Whatever the run reaches, those who follow the results hear of it.
-    struct Announce {
-        TForm1* form;
-        ~Announce() { Q_EMIT form->Calculated(); }
-    } announce{this};
     RunTuningCalculation(inputs, lines);
+    Q_EMIT Calculated();
 }
 
 void TForm1::OpenAssistant() {

@@ -44,7 +44,7 @@ public:
     void sButton2Click();
 
 Q_SIGNALS:
-    // A "Calculate" ran (whether or not it reached the units).
+    // A "Calculate" reached the units (a failed run keeps what those who follow it had).
     void Calculated();
 
 public:

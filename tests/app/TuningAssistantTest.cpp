@@ -1,5 +1,6 @@
 // The tuning assistant in a real window: opened from the main window with the calculated units,
 // figures that follow typing, the copy entries, refused input and its skinned picture.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
@@ -46,6 +47,9 @@ TEST_F(TuningAssistantTest, OpensWithTheCalculatedUnitsAndFollowsTyping) {
     EXPECT_EQ(a.edRatio->Text(), "40");
     EXPECT_EQ(Line(0), "One micro-step turns the axis 0.0045\u00B0 (16.2 arc-seconds)");
     EXPECT_EQ(Line(2), "Type the controller's maximum step-pulse rate to see the top speed.");
+    // What the window shows reaches a screen reader.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(a.FigureLines[2])->text(QAccessible::Name), Line(2));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(a.sMemoLines)->text(QAccessible::Name), "Controller lines");
     QTest::mouseClick(a.RateButtons[0], Qt::LeftButton);  // 25 kHz
     EXPECT_EQ(Line(2), "At 25000 Hz at most: 112.5 \u00B0/s, 6750 \u00B0/min, 18.75 axis rpm, 750 motor rpm");
     TypeInto(a.edSpeed, "7200");

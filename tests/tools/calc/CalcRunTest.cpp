@@ -126,7 +126,7 @@ TEST_F(CalcRun, UnknownOptionsAreNamedInOneLineAndTheVersionIsShown) {
 TEST_F(CalcRun, HelpAndArgumentCount) {
     const Outcome help = Calc({"--help"});
     EXPECT_EQ(help.status, kSuccess);
-    EXPECT_NE(help.out.find("Usage: tornivex-calc [--json] STEP_ANGLE DIVISION R1 R2"), std::string::npos);
+    EXPECT_NE(help.out.find("Usage: tornivex-calc [--json] [TUNING OPTIONS] STEP_ANGLE DIVISION R1 R2"), std::string::npos);
     EXPECT_NE(help.out.find("  --batch "), std::string::npos);
     const Outcome few = Calc({"1.8", "10"});
     EXPECT_EQ(few.status, kUsageError);
