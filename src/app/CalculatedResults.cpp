@@ -7,6 +7,7 @@ namespace tornivex {
 void TCalculatedResults::Clear() {
     lines_.fill(std::nullopt);
     units_.reset();
+    values_.fill(std::nullopt);
 }
 
 std::optional<QString> TCalculatedResults::Units() const {
@@ -27,7 +28,8 @@ void RecordedResultLines::SetCaption(ResultLine line, const std::u16string& capt
     results_.SetLine(line, QString::fromStdU16String(caption));
 }
 
-void RecordedResultLines::SetValue(TuningValue value, Extended, const std::u16string& text) {
+void RecordedResultLines::SetValue(TuningValue value, Extended x, const std::u16string& text) {
+    results_.SetValue(value, x);
     if (value == TuningValue::UnitsPerDegree) results_.SetUnits(QString::fromStdU16String(text));
 }
 

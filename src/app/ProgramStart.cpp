@@ -28,9 +28,11 @@ TProgramStart::TProgramStart(platform::TApplication& app)
     : engineStarted_(StartSkinEngine(app)), Locale(&app) {
     Form1 = &MainWindow;
     MainWindow.SetAboutDialog([this] { return &About(); });
+    MainWindow.SetAssistant([this] { return &Assistant(); });
 }
 
 TProgramStart::~TProgramStart() {
+    if (AssistantForm == assistant_.get()) AssistantForm = nullptr;
     if (Form2 == about_.get()) Form2 = nullptr;
     if (Form1 == &MainWindow) Form1 = nullptr;
 }
@@ -42,6 +44,19 @@ TForm2& TProgramStart::About() {
         Form2 = about_.get();
     }
     return *about_;
+}
+
+}  // namespace tornivex
+
+namespace tornivex {
+
+TTuningAssistant& TProgramStart::Assistant() {
+    if (!assistant_) {
+        assistant_ = std::make_unique<TTuningAssistant>(&MainWindow);
+        AssistantForm = assistant_.get();
+        FollowCalculations(*assistant_, MainWindow);
+    }
+    return *assistant_;
 }
 
 }  // namespace tornivex

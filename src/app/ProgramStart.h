@@ -8,6 +8,7 @@
 #include "PlatformLocale.h"
 #include "TApplication.h"
 #include "Unit1.h"
+#include "TuningAssistant.h"
 #include "Unit2.h"
 
 namespace tornivex {
@@ -20,6 +21,9 @@ public:
     // The About dialog, built hidden on first use (most starts never open it) and then reused.
     // `Form1` and `Form2` point at the windows while they exist.
     TForm2& About();
+    // The tuning assistant, built on first use from the last calculation, then following every
+    // "Calculate". `AssistantForm` points at it while it exists.
+    TTuningAssistant& Assistant();
 
 private:
     // Runs first: members below are built in declaration order.
@@ -31,6 +35,7 @@ public:
 
 private:
     std::unique_ptr<TForm2> about_;
+    std::unique_ptr<TTuningAssistant> assistant_;
 };
 
 }  // namespace tornivex

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QShortcut>
 
 #include "Clipboard.h"
@@ -18,6 +19,7 @@ constexpr std::array<ResultLine, 5> kLines = {ResultLine::Label1, ResultLine::La
                                               ResultLine::Label12, ResultLine::Label13};
 
 const QKeySequence kCopyAllKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+const QKeySequence kAssistantKeys(Qt::CTRL | Qt::Key_T);
 
 // An entry that puts text on the clipboard; disabled when there is nothing to copy.
 void AddCopyEntry(QMenu& menu, const char* name, const QString& label, const std::optional<QString>& text,
@@ -39,7 +41,7 @@ int Number(ResultLine line) { return static_cast<int>(line) + 1; }
 }  // namespace
 
 TResultCopy::TResultCopy(TForm1& form, const TCalculatedResults& results)
-    : QObject(&form), form_(form), client_(form.Client()), results_(results) {
+    : QObject(&form), form_(form), client_(form.Client()), answerLine_(form.Label13), results_(results) {
     form.Client()->installEventFilter(this);
     for (TAdvEdit* field : {form.degED1, form.edMicro, form.edR2, form.edR1}) {
         field->installEventFilter(this);
@@ -57,9 +59,34 @@ TResultCopy::TResultCopy(TForm1& form, const TCalculatedResults& results)
         if (const auto text = results_.Units()) platform::PutTextOnClipboard(*text);
     });
     new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &form, [this] { OpenFocusMenu(); });
+    new QShortcut(kAssistantKeys, &form, [this] { OpenAssistant(); });
+    // The answer line leads on to the assistant: a pointing hand, a tooltip, a click.
+    form.Label13->installEventFilter(this);
+    form.Label13->setCursor(Qt::PointingHandCursor);
+    form.Label13->setToolTip(QStringLiteral("Click for the tuning assistant (Ctrl+T): speed, resolution, "
+                                            "calibration and the lines for your controller"));
+}
+
+void TResultCopy::OpenAssistant() const {
+    if (OnAssistant) OnAssistant();
+}
+
+void TResultCopy::AddAssistantEntry(QMenu& menu) const {
+    menu.addSeparator();
+    QAction* action = menu.addAction(QStringLiteral("&Tuning assistant\u2026"));
+    action->setObjectName(QStringLiteral("open-assistant"));
+    action->setShortcut(kAssistantKeys);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    QObject::connect(action, &QAction::triggered, this, [this] { OpenAssistant(); });
 }
 
 bool TResultCopy::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == answerLine_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && results_.Units()) {
+        OpenAssistant();
+        return true;
+    }
     if (watched == client_ && event->type() == QEvent::ContextMenu) {
         // Menus of the labels, the buttons and the background end up here.
         auto* request = static_cast<QContextMenuEvent*>(event);
@@ -87,6 +114,7 @@ std::unique_ptr<QMenu> TResultCopy::LineMenu(ResultLine line) const {
                  QKeySequence::Copy);
     AddCopyEntry(*menu, "copy-line", QStringLiteral("Copy this &line"), results_.Line(line));
     AddCopyEntry(*menu, "copy-all", QStringLiteral("Copy &all results"), results_.AllLines(), kCopyAllKeys);
+    AddAssistantEntry(*menu);
     return menu;
 }
 
@@ -94,6 +122,7 @@ std::unique_ptr<QMenu> TResultCopy::WindowMenu() const {
     auto menu = std::make_unique<QMenu>();
     NameMenu(*menu, QStringLiteral("Copy results"));
     AddWindowEntries(*menu, true);
+    AddAssistantEntry(*menu);
     if (OnWindowMenu) {
         menu->addSeparator();
         OnWindowMenu(*menu);

@@ -4,7 +4,8 @@
 // context-menu key, Shift+F10), the window's menu offers the units value, all results and each
 // line; a field's own menu carries the same entries below its editing ones. Ctrl+Shift+C copies
 // all results; Ctrl+C copies the units value unless the focus is in a field with a selection,
-// which it copies as always. Entries with nothing to copy are disabled.
+// which it copies as always. Entries with nothing to copy are disabled. Both menus also open the
+// tuning assistant.
 #include <functional>
 #include <memory>
 #include <optional>
@@ -28,6 +29,9 @@ public:
 
     // Entries of the window's own appended to the window's menu each time it opens.
     std::function<void(QMenu&)> OnWindowMenu;
+    // Opens the tuning assistant: an entry of both menus, Ctrl+T, and a click on result line 5
+    // once it shows the units (its tooltip says so).
+    std::function<void()> OnAssistant;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,11 +44,14 @@ private:
     std::optional<ResultLine> LineAt(QPoint clientPos) const;
     // What the context-menu key does, for Shift+F10: the menu of the control with the focus.
     void OpenFocusMenu();
+    void AddAssistantEntry(QMenu& menu) const;
+    void OpenAssistant() const;
 
     TForm1& form_;
     // Compared in eventFilter, which still sees events while the form's widgets are destroyed,
     // after TForm1's own destructor has run: asking form_ for it then would be undefined.
     QWidget* const client_;
+    QWidget* const answerLine_;  // result line 5, for the same reason
     const TCalculatedResults& results_;
 };
 

@@ -7,6 +7,7 @@
 #include "MakerInfo.h"
 #include "ResultCopy.h"
 #include "TApplication.h"
+#include "TuningAssistant.h"
 #include "TuningCalculation.h"
 #include "Unit2.h"
 #include "sSkinManager.h"
@@ -81,6 +82,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window) {
     CreateSkinManager();
     WireEvents();
     resultCopy_ = new TResultCopy(*this, results_);
+    resultCopy_->OnAssistant = [this] { platform::RunGuarded([this] { OpenAssistant(); }); };
     // The window has finished loading: the manager applies its skin to every form now.
     sSkinManager1->Loaded();
 }
@@ -179,6 +181,11 @@ void TForm1::sButton1Click() {
     results_.Clear();
     RecordedResultLines lines({Label1, Label4, Label10, Label12, Label13}, results_);
     RunTuningCalculation(inputs, lines);
+    Q_EMIT Calculated();
+}
+
+void TForm1::OpenAssistant() {
+    if (TTuningAssistant* assistant = assistant_ ? assistant_() : nullptr) assistant->Open();
 }
 
 void TForm1::sButton2Click() {

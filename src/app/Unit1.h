@@ -14,6 +14,7 @@
 namespace tornivex {
 
 class TForm2;
+class TTuningAssistant;
 class TResultCopy;
 class TsSkinManager;
 class TsSkinProvider;
@@ -26,6 +27,11 @@ public:
 
     // Where "About" finds its dialog; set at start-up.
     void SetAboutDialog(std::function<TForm2*()> about) { aboutDialog_ = std::move(about); }
+    // Where the tuning assistant comes from; set at start-up. It is built on first use.
+    void SetAssistant(std::function<TTuningAssistant*()> assistant) { assistant_ = std::move(assistant); }
+    // Opens the tuning assistant with the last calculation's units.
+    void OpenAssistant();
+    const TCalculatedResults& Results() const { return results_; }
 
     // The area the controls live in: at (0, 0) while the desktop draws the frame, below the
     // title strip while the skin draws it.
@@ -36,6 +42,12 @@ public:
 
     void sButton1Click();
     void sButton2Click();
+
+Q_SIGNALS:
+    // A "Calculate" reached the units (a failed run keeps what those who follow it had).
+    void Calculated();
+
+public:
 
     platform::TLabel* Label8 = nullptr;
     TAdvEdit* degED1 = nullptr;
@@ -71,6 +83,7 @@ private:
 
     QWidget* client_ = nullptr;
     std::function<TForm2*()> aboutDialog_;
+    std::function<TTuningAssistant*()> assistant_;
     // What the last "Calculate" produced, for copying.
     TCalculatedResults results_;
     TResultCopy* resultCopy_ = nullptr;

@@ -33,31 +33,6 @@ protected:
 
     static std::string Clipboard() { return QGuiApplication::clipboard()->text().toStdString(); }
 
-    void TypeInto(TAdvEdit* field, const QString& text) {
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-    }
-
-    // Opens a menu with open(), hands it to use() while it is shown, then closes what is left.
-    void WithMenu(const std::function<void()>& open, const std::function<void(QMenu&)>& use) {
-        bool shown = false;
-        QTimer::singleShot(0, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu) return;
-            shown = true;
-            use(*menu);
-            if (menu->isVisible()) menu->close();
-        });
-        open();
-        QCoreApplication::processEvents();
-        EXPECT_TRUE(shown) << "no menu opened";
-        // The offscreen platform leaves no window active once a popup closed; an X server keeps the
-        // form active all along.
-        form1->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form1.get()));
-    }
 
     static QAction* Entry(QMenu& menu, const char* name) {
         QAction* action = menu.findChild<QAction*>(QString::fromLatin1(name));

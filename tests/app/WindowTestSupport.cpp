@@ -1,6 +1,8 @@
 #include "WindowTestSupport.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QTimer>
 #include <QTest>
 
 #include "TestApplication.h"
@@ -48,6 +50,33 @@ void WindowTest::ClickCalculate() { QTest::mouseClick(form1->sButton1, Qt::LeftB
 std::vector<QString> WindowTest::ResultLines() const {
     return {form1->Label1->Caption(), form1->Label4->Caption(), form1->Label10->Caption(),
             form1->Label12->Caption(), form1->Label13->Caption()};
+}
+
+void WindowTest::TypeInto(TAdvEdit* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+void WindowTest::WithMenu(const std::function<void()>& open, const std::function<void(QMenu&)>& use,
+                          QWidget* window) {
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        shown = true;
+        use(*menu);
+        if (menu->isVisible()) menu->close();
+    });
+    open();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(shown) << "no menu opened";
+    // The offscreen platform leaves no window active once a popup closed; an X server keeps the
+    // form active all along.
+    if (!window) window = form1.get();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
 void WindowTest::ExpectMatchesGolden(const QImage& image, const QString& name) {

@@ -4,9 +4,11 @@
 // two windows built as at start-up.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include <QImage>
+#include <QMenu>
 #include <QString>
 
 #include "LocaleSettings.h"
@@ -32,6 +34,13 @@ protected:
     void ClickCalculate();
     // The captions of result lines 1 to 5.
     std::vector<QString> ResultLines() const;
+
+    // Empties a field and types text into it, as a user does.
+    static void TypeInto(TAdvEdit* field, const QString& text);
+    // Opens a menu with open(), hands it to use() while it is shown, then closes what is left and
+    // activates `window` again (the main window when none is given).
+    void WithMenu(const std::function<void()>& open, const std::function<void(QMenu&)>& use,
+                  QWidget* window = nullptr);
 
     // Compares an image with tests/app/golden/<name>.png, or writes it when
     // TORNIVEX_UPDATE_GOLDEN is set.

@@ -1,6 +1,5 @@
 #include "CalcFields.h"
 
-#include "FieldDesigns.h"
 #include "PasteRules.h"
 
 namespace tornivex::calc {
@@ -17,16 +16,27 @@ constexpr std::array<FieldDescription, 4> kDescriptions = {{
 
 const FieldDescription& DescribeField(FieldId id) { return kDescriptions[static_cast<size_t>(id)]; }
 
-CalcFields::CalcFields(std::function<void(const std::exception&)> errorShown)
-    : errorShown_(std::move(errorShown)) {
-    // Field ids follow the designs' order: step angle, division, motor side, axis side.
-    for (size_t i = 0; i < fields_.size(); ++i) {
-        edit::ValueField& value = fields_[i].value;
-        ApplyStoredProperties(
-            value, kMainWindowFields[i], [](const char16_t* text) { return std::u16string(text); },
-            [&value](const std::u16string& text) { value.WriteText(text); });
-    }
+DesignedField::DesignedField(const TFieldDesign& design) {
+    ApplyStoredProperties(
+        value, design, [](const char16_t* text) { return std::u16string(text); },
+        [this](const std::u16string& text) { value.WriteText(text); });
 }
+
+bool DesignedField::Put(const std::u16string& text, const std::function<void(const std::function<void()>&)>& guarded) {
+    // The emptied field: only its prefix and suffix are left, the caret at the value's start.
+    display.SetRawText(value.Settings().Prefix + value.Settings().Suffix);
+    const std::u16string pasted = edit::ClipboardLine(text);
+    const std::u16string candidate = edit::BuildPasteCandidate(u"", 0, 0, pasted);
+    const edit::PasteVerdict verdict = edit::JudgePaste(value.Settings(), candidate, pasted, u"");
+    if (verdict.action == edit::PasteAction::Refuse) return false;
+    guarded([&] { value.WritePaste(verdict); });
+    guarded([&] { value.LeaveFormatting(); });
+    return true;
+}
+
+// Field ids follow the designs' order: step angle, division, motor side, axis side.
+CalcFields::CalcFields(std::function<void(const std::exception&)> errorShown)
+    : errorShown_(std::move(errorShown)) {}
 
 void CalcFields::Guarded(const std::function<void()>& body) {
     try {
@@ -37,16 +47,7 @@ void CalcFields::Guarded(const std::function<void()>& body) {
 }
 
 bool CalcFields::PutArgument(FieldId id, const std::u16string& text) {
-    edit::ValueField& value = At(id).value;
-    // The emptied field: only its prefix and suffix are left, the caret at the value's start.
-    At(id).display.SetRawText(value.Settings().Prefix + value.Settings().Suffix);
-    const std::u16string pasted = edit::ClipboardLine(text);
-    const std::u16string candidate = edit::BuildPasteCandidate(u"", 0, 0, pasted);
-    const edit::PasteVerdict verdict = edit::JudgePaste(value.Settings(), candidate, pasted, u"");
-    if (verdict.action == edit::PasteAction::Refuse) return false;
-    Guarded([&] { value.WritePaste(verdict); });
-    Guarded([&] { value.LeaveFormatting(); });
-    return true;
+    return At(id).Put(text, [this](const std::function<void()>& step) { Guarded(step); });
 }
 
 std::u16string CalcFields::DisplayedText(FieldId id) const { return At(id).display.DisplayedText(); }

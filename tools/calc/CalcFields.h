@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "FieldDesigns.h"
 #include "TuningCalculation.h"
 #include "ValueField.h"
 
@@ -21,6 +22,28 @@ struct FieldDescription {
 };
 
 const FieldDescription& DescribeField(FieldId id);
+
+// A field's displayed text alone: one set of fields serves a whole batch, so nothing else is kept.
+class TextDisplay : public edit::FieldDisplay {
+public:
+    std::u16string DisplayedText() const override { return text_; }
+    void ShowDisplayedText(const std::u16string& text) override { text_ = text; }
+    void SetRawText(const std::u16string& text) { text_ = text; }
+
+private:
+    std::u16string text_;
+};
+
+// One field built from a window's design, holding its value without the window.
+struct DesignedField {
+    explicit DesignedField(const TFieldDesign& design);
+    // A paste into the emptied field, then leaving it; false when the field refuses the text.
+    // `guarded` runs each step, catching what the window's error display would show.
+    bool Put(const std::u16string& text, const std::function<void(const std::function<void()>&)>& guarded);
+
+    TextDisplay display;
+    edit::ValueField value{display};
+};
 
 class CalcFields : public TuningInputs {
 public:
@@ -42,25 +65,13 @@ public:
     std::u16string R2Text() override;
 
 private:
-    // The displayed text alone: one set of fields serves a whole batch, so nothing else is kept.
-    class Display : public edit::FieldDisplay {
-    public:
-        std::u16string DisplayedText() const override { return text_; }
-        void ShowDisplayedText(const std::u16string& text) override { text_ = text; }
-        void SetRawText(const std::u16string& text) { text_ = text; }
-
-    private:
-        std::u16string text_;
-    };
-    struct Field {
-        Display display;
-        edit::ValueField value{display};
-    };
+    using Field = DesignedField;
     Field& At(FieldId id) { return fields_[static_cast<size_t>(id)]; }
     const Field& At(FieldId id) const { return fields_[static_cast<size_t>(id)]; }
     void Guarded(const std::function<void()>& body);
 
-    std::array<Field, 4> fields_;
+    std::array<Field, 4> fields_{Field(kMainWindowFields[0]), Field(kMainWindowFields[1]),
+                                 Field(kMainWindowFields[2]), Field(kMainWindowFields[3])};
     std::function<void(const std::exception&)> errorShown_;
 };
 

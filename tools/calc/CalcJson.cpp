@@ -4,6 +4,7 @@
 #include "JsonText.h"
 #include "LocaleSettings.h"
 #include "NumberText.h"
+#include "StoredValues.h"
 
 namespace tornivex::calc {
 namespace {
@@ -48,7 +49,7 @@ void AppendValues(std::string& out, const CaseResult& result) {
         const CaseValue& value = *result.values[i];
         // The lines' text already has a decimal point unless the regional settings say otherwise.
         const std::string text = FormatSettings().DecimalSeparator == u'.' ? ToUtf8(value.text)
-                                                                           : CNotationText(value.value);
+                                                                           : ToUtf8(PointNumberText(value.value));
         out += '{';
         AppendKey(out, "text");
         AppendJsonString(out, text);
@@ -63,12 +64,7 @@ void AppendValues(std::string& out, const CaseResult& result) {
 
 }  // namespace
 
-std::string CNotationText(Extended value) {
-    const ScopedFormatSettings point(u'.', u',');
-    return ToUtf8(NumberText(value));
-}
-
-std::string CaseJson(const CaseResult& result, long lineNumber) {
+std::string CaseJson(const CaseResult& result, long lineNumber, std::string_view more) {
     std::string out;
     out.reserve(1024);
     out += '{';
@@ -105,7 +101,12 @@ std::string CaseJson(const CaseResult& result, long lineNumber) {
         if (i > 0) out += ',';
         AppendJsonString(out, result.messages[i]);
     }
-    out += "]}";
+    out += ']';
+    if (!more.empty()) {
+        out += ',';
+        out += more;
+    }
+    out += '}';
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A calculation case as one JSON object on one line.
 #include <string>
+#include <string_view>
 
 #include "CalcCase.h"
 
@@ -15,9 +16,8 @@ namespace tornivex::calc {
 // The value texts are the result lines' 15-digit texts with a decimal point whatever the
 // regional settings; "number" is the same text as a JSON number, or null for a value that a
 // double cannot hold (beyond about 1.8E308, or not zero but below about 4.9E-324). No newline at the end.
-std::string CaseJson(const CaseResult& result, long lineNumber = 0);
+// `more` (members such as "\"assistant\":{...}", or empty) goes last.
+std::string CaseJson(const CaseResult& result, long lineNumber = 0, std::string_view more = {});
 
-// A value's 15-digit text as the result lines show it, but always with a decimal point.
-std::string CNotationText(Extended value);
 
 }  // namespace tornivex::calc

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <variant>
 
+#include "CalcAssistant.h"
 #include "CalcBatch.h"
 #include "CalcJson.h"
 #include "Errors.h"
@@ -12,7 +13,7 @@ namespace tornivex::calc {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: tornivex-calc [--json] STEP_ANGLE DIVISION R1 R2\n"
+    "Usage: tornivex-calc [--json] [TUNING OPTIONS] STEP_ANGLE DIVISION R1 R2\n"
     "       tornivex-calc --batch [--json] < FILE\n"
     "\n"
     "Computes the micro-steps per degree of a rotary (4th) axis, exactly as the Tornivex window\n"
@@ -53,6 +54,29 @@ constexpr const char* kUsage =
     "  --help     show this text\n"
     "  --version  show the version\n"
     "\n"
+    "Tuning options (the tuning assistant's figures, after the five lines, exactly as its window\n"
+    "shows them; each option also takes its value after \"=\"):\n"
+    "  --rate HZ          the controller's maximum step-pulse rate: the top speed in degrees per\n"
+    "                     second and minute, axis and motor rpm\n"
+    "  --speed DEG_PER_MIN  a wanted speed: the pulse rate it needs (and, with --rate, whether\n"
+    "                     that is more than the maximum)\n"
+    "  --radius MM        the arc one micro-step makes at that radius, in mm and inches\n"
+    "  --measured DEG     what the axis really turned for a commanded move: the corrected units,\n"
+    "                     the gear ratio they imply and the simple ratio (denominator up to 100)\n"
+    "                     within 0.05 % of it\n"
+    "  --commanded DEG    the commanded move (default 360)\n"
+    "  --controller NAME  the lines to enter into a controller: linuxcnc, grblhal, marlin,\n"
+    "                     motor-tuning, or all; repeatable. Units at full precision where the\n"
+    "                     controller keeps a double; where it keeps a 32-bit float, the value it\n"
+    "                     stores and the axis's drift per turn; then the drift of the units\n"
+    "                     rounded to 3, 4 and 6 decimals\n"
+    "  Any of them also shows the resolution (degrees and arc-seconds per micro-step). With\n"
+    "  --json the object gets \"assistant\": {\"resolution\", \"speed\" (with \"exceedsRate\"),\n"
+    "  \"calibration\" (with \"nearRatio\"), \"rounded\": each {\"lines\", \"values\": {name:\n"
+    "  {\"text\", \"number\"}}, \"message\"}; \"controllers\": [{\"name\", \"title\", \"lines\",\n"
+    "  \"notes\", \"values\", \"message\"}]}, or null when the calculation failed. A refused\n"
+    "  figure (a zero measured move, say) is its message on stderr and exit status 1.\n"
+    "\n"
     "Exit status: 0 when all five lines were computed; 1 when the calculation failed (the lines\n"
     "the window would have updated are printed, then the window's error message on stderr) or\n"
     "when the window would have shown an error while the values were entered; 2 when a field\n"
@@ -61,7 +85,8 @@ constexpr const char* kUsage =
     "\n"
     "Examples: tornivex-calc 1.8 10 40 1\n"
     "          tornivex-calc --json 1.8 10 40 3\n"
-    "          printf '1.8,10,40,1\\n0.9 8 36 1\\n' | tornivex-calc --batch\n";
+    "          printf '1.8,10,40,1\\n0.9 8 36 1\\n' | tornivex-calc --batch\n"
+    "          tornivex-calc --rate 25000 --measured 359.98 --controller grblhal 1.8 10 40 1\n";
 
 // An option is "-" or "--" followed by a letter; "-3" and "-.5" are values (which the fields
 // refuse with their own message).
@@ -74,6 +99,7 @@ struct CommandLine {
     bool json = false;
     bool batch = false;
     std::vector<std::string> values;
+    AssistantOptions assistant;
 };
 
 // The command line's options and values, or the exit status when it is already decided.
@@ -90,7 +116,14 @@ std::variant<CommandLine, int> ReadCommandLine(const std::vector<std::string>& a
             return kSuccess;
         }
     }
-    for (const std::string& word : args) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        std::string error;
+        if (ReadAssistantOption(args, i, line.assistant, error)) {
+            if (error.empty()) continue;
+            err << "tornivex-calc: " << error << " (tornivex-calc --help shows the usage)\n";
+            return kUsageError;
+        }
         if (word == "--json") {
             line.json = true;
         } else if (word == "--batch") {
@@ -107,6 +140,10 @@ std::variant<CommandLine, int> ReadCommandLine(const std::vector<std::string>& a
                " (got \"" << line.values.front() << "\")\n";
         return kUsageError;
     }
+    if (line.batch && line.assistant.requested) {
+        err << "tornivex-calc: --batch takes no tuning options\n";
+        return kUsageError;
+    }
     if (!line.batch && line.values.size() != 4) {
         err << "tornivex-calc: expected 4 values, got " << line.values.size() << "\n\n" << kUsage;
         return kUsageError;
@@ -118,15 +155,34 @@ int RunOnce(const CommandLine& line, std::ostream& out, std::ostream& err) {
     CaseRunner runner;
     const CaseResult result =
         runner.Run({line.values[0], line.values[1], line.values[2], line.values[3]});
+    std::optional<AssistantReport> report;
+    if (line.assistant.requested) {
+        std::string error;
+        const std::optional<AxisSetup> setup = SetupFrom(line.assistant, result, error);
+        if (!error.empty()) {
+            err << "tornivex-calc: " << error << '\n';
+            return kUsageError;
+        }
+        if (setup) report = BuildAssistantReport(*setup, line.assistant.controllers);
+    }
+    std::vector<std::string> problems;
     if (line.json) {
-        out << CaseJson(result) << '\n';
+        const std::string assistant =
+            !line.assistant.requested ? std::string()
+            : report                  ? "\"assistant\":" + AssistantJson(*report, line.assistant)
+                                      : std::string("\"assistant\":null");
+        out << CaseJson(result, 0, assistant) << '\n';
     } else {
         for (const auto& caption : result.lines)
             if (caption) out << ToUtf8(*caption) << '\n';
+        if (report) PrintAssistant(*report, line.assistant, out);
     }
+    if (report) problems = AssistantProblems(*report, line.assistant);
     for (const std::string& message : result.messages) err << message << '\n';
     if (result.refused) err << "tornivex-calc: " << result.failure->message << '\n';
-    return result.Status();
+    for (const std::string& problem : problems) err << "tornivex-calc: " << problem << '\n';
+    const ExitStatus status = result.Status();
+    return status == kSuccess && !problems.empty() ? kCalculationError : status;
 }
 
 }  // namespace

@@ -47,4 +47,7 @@ T Divide(T a, T b) { return Checked(a, b, a / b, true); }
 template <class T>
 T Multiply(T a, T b) { return Checked(a, b, a * b, false); }
 
+template <class T>
+T Subtract(T a, T b) { return Checked(a, b, a - b, false); }
+
 }  // namespace tornivex

@@ -126,11 +126,35 @@ TEST_F(CalcRun, UnknownOptionsAreNamedInOneLineAndTheVersionIsShown) {
 TEST_F(CalcRun, HelpAndArgumentCount) {
     const Outcome help = Calc({"--help"});
     EXPECT_EQ(help.status, kSuccess);
-    EXPECT_NE(help.out.find("Usage: tornivex-calc [--json] STEP_ANGLE DIVISION R1 R2"), std::string::npos);
+    EXPECT_NE(help.out.find("Usage: tornivex-calc [--json] [TUNING OPTIONS] STEP_ANGLE DIVISION R1 R2"), std::string::npos);
     EXPECT_NE(help.out.find("  --batch "), std::string::npos);
     const Outcome few = Calc({"1.8", "10"});
     EXPECT_EQ(few.status, kUsageError);
     EXPECT_NE(few.err.find("expected 4 values, got 2"), std::string::npos);
+}
+
+TEST_F(CalcRun, TuningOptions) {
+    const Outcome grbl = Calc({"--rate=25000", "--controller", "grblhal", "1.8", "10", "40", "1"});
+    EXPECT_EQ(grbl.status, kSuccess);
+    EXPECT_NE(grbl.out.find("\nSpeed\nAt 25000 Hz at most: 112.5 \u00B0/s, 6750 \u00B0/min, 18.75 axis rpm, 750 motor rpm\n"),
+              std::string::npos) << grbl.out;
+    EXPECT_NE(grbl.out.find("\ngrblHAL settings (axis A)\n$103=222.22223\n$113=6750\n"), std::string::npos);
+    EXPECT_EQ(grbl.out.find("Calibration"), std::string::npos);  // not asked for
+    // A value goes through the window's field: the rate keeps three decimals.
+    EXPECT_EQ(Calc({"--rate", "25000.00049", "1.8", "10", "40", "1"}).out, Calc({"--rate", "25000", "1.8", "10", "40", "1"}).out);
+
+    const Outcome zero = Calc({"--measured", "0", "1.8", "10", "40", "1"});
+    EXPECT_EQ(zero.status, kCalculationError);
+    EXPECT_EQ(zero.err, "tornivex-calc: The measured move must not be zero.\n");
+    EXPECT_EQ(Calc({"--rate", "fast", "1.8", "10", "40", "1"}).status, kUsageError);
+    EXPECT_EQ(Calc({"--controller", "fanuc", "1.8", "10", "40", "1"}).status, kUsageError);
+    EXPECT_EQ(Calc({"1.8", "10", "40", "1", "--rate"}).status, kUsageError);
+
+    const Outcome json = Calc({"--json", "--measured", "359.982", "1.8", "10", "40", "1"});
+    EXPECT_NE(json.out.find("\"correctedUnits\":{\"text\":\"222.233333888917\",\"number\":222.233333888917}"),
+              std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"nearRatio\":\"40:1\""), std::string::npos);
+    EXPECT_NE(Calc({"--json", "--rate", "1", "1.8", "10", "40", "0"}).out.find("\"assistant\":null"), std::string::npos);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "ReferenceInputs.h"
 #include "TApplication.h"
 #include "TestApplication.h"
+#include "TuningAssistant.h"
 #include "Unit1.h"
 
 namespace tornivex::calc {
@@ -89,6 +90,46 @@ TEST_P(WindowAgrees, CommaSeparator) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, WindowAgrees, ::testing::ValuesIn(kReferenceInputs));
+
+// The tuning assistant's figures: typed into its window after "Calculate", and given to
+// tornivex-calc as options, they read the same, line for line.
+TEST(AssistantAgrees, WindowAndCommandLine) {
+    for (const auto& [decimal, thousand] : {std::pair{u'.', u','}, std::pair{u',', u'.'}}) {
+        const ScopedFormatSettings locale(decimal, thousand);
+        const auto local = [&](std::string text) {
+            for (char& c : text) if (c == '.') c = static_cast<char>(decimal);
+            return text;
+        };
+        TForm1 form;
+        form.show();
+        TTuningAssistant assistant(&form);
+        FollowCalculations(assistant, form);
+        form.edR1->SetText("57");
+        form.edR2->SetText("11");
+        QTest::mouseClick(form.sButton1, Qt::LeftButton);
+        const std::vector<std::pair<TAdvEdit*, std::string>> typed = {
+            {assistant.edRadius, local("75.5")}, {assistant.edRate, "45000"}, {assistant.edSpeed, "20000"},
+            {assistant.edCommanded, "90"}, {assistant.edMeasured, local("90.031")}};
+        for (const auto& [field, text] : typed) {
+            field->SelectAll();
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::keyClicks(field, QString::fromStdString(text));
+        }
+        std::string expected;
+        for (const auto* label : {form.Label1, form.Label4, form.Label10, form.Label12, form.Label13})
+            expected += label->Caption().toStdString() + "\n";
+        const char* titles[] = {"Resolution", "Speed", "Calibration"};
+        for (size_t i = 0; i < 6; ++i) {
+            if (i % 2 == 0) expected += std::string("\n") + titles[i / 2] + "\n";
+            expected += assistant.FigureLines[i]->Caption().toStdString() + "\n";
+        }
+        expected += "\n" + assistant.ControllerText().toStdString() + "\n";
+        const Outcome cli = Calc({"--radius", local("75.5"), "--rate", "45000", "--speed", "20000", "--commanded", "90",
+                                  "--measured", local("90.031"), "--controller", "all", local("1.8"), "10", "57", "11"});
+        EXPECT_EQ(cli.status, kSuccess) << cli.err;
+        EXPECT_EQ(cli.out, expected);
+    }
+}
 
 }  // namespace
 }  // namespace tornivex::calc
