@@ -49,14 +49,16 @@ int TLoadedSkin::MaxChainSteps() const {
 
 int TLoadedSkin::GetMaskIndex(int skinIndex, const QString& skinSection, const QString& mask) const {
     const TLoadedSkinIndex& index = Index();
-    QString section = skinSection;
+    const QString* section = &skinSection;
     for (int steps = 0; skinIndex >= 0 && steps <= MaxChainSteps(); ++steps) {
         if (const int row = index.Mask(skinIndex, mask); row >= 0) return row;
         if (!IsValidSkinIndex(skinIndex)) return -1;
         const QString& parent = gd[std::size_t(skinIndex)].ParentClass;
-        if (parent.isEmpty() || parent == section) return -1;
-        section = parent;
-        skinIndex = index.Section(parent);
+        if (parent.isEmpty() || parent == *section) return -1;
+        section = &parent;
+        // After the first step `section` is the name of row skinIndex, so its parent is the
+        // index's: the row of that name.
+        skinIndex = steps == 0 ? index.Section(parent) : index.Parent(skinIndex);
     }
     return -1;
 }
@@ -74,14 +76,16 @@ int TLoadedSkin::GetTextureIndex(int skinIndex, const QString& skinSection,
                                  const QString& propName) const {
     if (skinSection.isEmpty()) return -1;
     const TLoadedSkinIndex& index = Index();
-    QString section = skinSection;
+    const QString* section = &skinSection;
     for (int steps = 0; steps <= MaxChainSteps(); ++steps) {
-        if (const int row = index.Texture(section, propName); row >= 0) return row;
+        // After the first step `section` is the name of row skinIndex when that is valid.
+        if (steps == 0 || !IsValidSkinIndex(skinIndex) || index.NameHasTextures(skinIndex))
+            if (const int row = index.Texture(*section, propName); row >= 0) return row;
         if (!IsValidSkinIndex(skinIndex)) return -1;
         const QString& parent = gd[std::size_t(skinIndex)].ParentClass;
-        if (parent.isEmpty() || parent == section) return -1;
-        section = parent;
-        skinIndex = index.Section(parent);
+        if (parent.isEmpty() || parent == *section) return -1;
+        section = &parent;
+        skinIndex = steps == 0 ? index.Section(parent) : index.Parent(skinIndex);
     }
     return -1;
 }

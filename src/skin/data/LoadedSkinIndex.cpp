@@ -2,6 +2,8 @@
 
 #include "SkinTables.h"
 
+#include <QSet>
+
 namespace tornivex {
 namespace {
 
@@ -27,14 +29,26 @@ void TLoadedSkinIndex::Refresh(const std::vector<TsGeneralData>& gd, const std::
     masksByName_.clear();
     texturesByIndex_.clear();
     texturesByName_.clear();
+    hasMasks_.assign(gd.size(), 0);
+    hasTextures_.assign(gd.size(), 0);
+    nameHasTextures_.assign(gd.size(), 0);
+    const auto mark = [](std::vector<char>& flags, int skinIndex) {
+        if (skinIndex >= 0 && std::size_t(skinIndex) < flags.size()) flags[std::size_t(skinIndex)] = 1;
+    };
+    QSet<QString> textureNames;
     for (std::size_t i = 0; i < ma.size(); ++i) {
         const TsMaskData& md = ma[i];
         KeepFirst(masksByIndex_, IndexKey(md.SkinIndex, md.PropertyName), int(i));
         KeepFirst(masksByName_, NameKey(md.ClassName, md.PropertyName), int(i));
+        mark(hasMasks_, md.SkinIndex);
         if (md.ImgType != itisaTexture) continue;
         KeepFirst(texturesByIndex_, IndexKey(md.SkinIndex, md.PropertyName), int(i));
         KeepFirst(texturesByName_, NameKey(md.ClassName, md.PropertyName), int(i));
+        mark(hasTextures_, md.SkinIndex);
+        textureNames.insert(md.ClassName);
     }
+    for (std::size_t i = 0; i < gd.size(); ++i)
+        if (textureNames.contains(gd[i].ClassName)) nameHasTextures_[i] = 1;
     builtForSections_ = gd.size();
     builtForRows_ = ma.size();
 }

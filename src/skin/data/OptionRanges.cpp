@@ -1,5 +1,7 @@
 #include "OptionRanges.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <iterator>
 
@@ -84,10 +86,16 @@ constexpr TOptionRange Ranges[] = {
 } // namespace
 
 std::optional<TOptionRange> OptionRangeOf(const QString& key) {
-    const auto it = std::find_if(std::begin(Ranges), std::end(Ranges),
-                                 [&](const TOptionRange& r) { return key == QLatin1String(r.Key); });
-    if (it == std::end(Ranges)) return std::nullopt;
-    return *it;
+    // Every read of a number asks for its key's range: one hash look-up instead of a walk over
+    // the table.
+    static const QHash<QString, const TOptionRange*> byKey = [] {
+        QHash<QString, const TOptionRange*> table;
+        for (const TOptionRange& range : Ranges) table.insert(QString::fromLatin1(range.Key), &range);
+        return table;
+    }();
+    const auto it = byKey.constFind(key);
+    if (it == byKey.cend()) return std::nullopt;
+    return **it;
 }
 
 int LimitToOptionRange(const QString& key, int value) {

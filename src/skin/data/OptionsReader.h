@@ -8,8 +8,6 @@
 
 namespace tornivex {
 
-inline constexpr char NotAvailable[] = "N/A";
-
 class TSkinOptionsReader {
 public:
     explicit TSkinOptionsReader(const TSkinOptions& options) : options_(options) {}
@@ -28,13 +26,13 @@ public:
     int ReadDirectInt(int section, const QString& key, int def) const;
     QString ReadDirectText(int section, const QString& key, const QString& def) const;
 
-    // The parent section index of `section`, -1 when it has none.
-    int ParentOf(int section) const;
+    // The parent section index of `section`, -1 when it has none (TSkinOptions::ParentOf).
+    int ParentOf(int section) const { return options_.ParentOf(section); }
 
     const TSkinOptions& Options() const { return options_; }
 
 private:
-    std::optional<QString> FindText(int section, const QString& key) const;
+    const QString* FindText(int section, const QString& key) const;
     std::optional<int> FindInt(int section, const QString& key) const;
 
     const TSkinOptions& options_;

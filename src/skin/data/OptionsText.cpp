@@ -2,11 +2,19 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <numeric>
 #include <limits>
 
 namespace tornivex {
 namespace {
+
+// The order of Section::Find: length first, then the UTF-16 units (not a text order, but total,
+// and equal exactly when the keys are equal).
+bool KeyBefore(const QString& a, const QString& b) {
+    if (a.size() != b.size()) return a.size() < b.size();
+    return std::memcmp(a.constData(), b.constData(), std::size_t(a.size()) * sizeof(QChar)) < 0;
+}
 
 QStringView TrimControls(QStringView s) {
     qsizetype begin = 0;
@@ -57,7 +65,7 @@ std::optional<int> ParseSkinInteger(QStringView text) {
 
 const QString* TSkinOptions::Section::Find(const QString& key) const {
     const auto at = std::lower_bound(byKey_.begin(), byKey_.end(), key,
-                                     [this](int i, const QString& k) { return Keys[std::size_t(i)] < k; });
+                                     [this](int i, const QString& k) { return KeyBefore(Keys[std::size_t(i)], k); });
     if (at == byKey_.end() || Keys[std::size_t(*at)] != key) return nullptr;
     return &Texts[std::size_t(*at)];
 }
@@ -65,7 +73,7 @@ const QString* TSkinOptions::Section::Find(const QString& key) const {
 void TSkinOptions::Section::Finish() {
     std::vector<int> order(Keys.size());
     std::iota(order.begin(), order.end(), 0);
-    const auto byText = [this](int a, int b) { return Keys[std::size_t(a)] < Keys[std::size_t(b)]; };
+    const auto byText = [this](int a, int b) { return KeyBefore(Keys[std::size_t(a)], Keys[std::size_t(b)]); };
     std::stable_sort(order.begin(), order.end(), byText);
     std::vector<bool> repeated(Keys.size(), false);
     for (std::size_t i = 1; i < order.size(); ++i)
@@ -119,7 +127,19 @@ TSkinOptions TSkinOptions::Parse(const QByteArray& text) {
     options.firstSection_.clear();
     for (int i = int(options.sections_.size()) - 1; i >= 0; --i)
         options.firstSection_.insert(options.sections_[std::size_t(i)].Name, i);
+    options.FindParents();
     return options;
+}
+
+void TSkinOptions::FindParents() {
+    const QString parentKey = QStringLiteral("PARENTCLASS");
+    parents_.assign(sections_.size(), -1);
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        const QString* parent = sections_[i].Find(parentKey);
+        if (!parent || parent->isEmpty() || *parent == QLatin1String(NotAvailable) || *parent == sections_[i].Name)
+            continue;
+        parents_[i] = IndexOfSection(*parent);
+    }
 }
 
 int TSkinOptions::IndexOfSection(const QString& name) const {
@@ -157,6 +177,7 @@ void TSkinOptions::OverrideWith(const TSkinOptions& other) {
         }
         section.Finish();
     }
+    FindParents();
 }
 
 } // namespace tornivex

@@ -10,6 +10,9 @@
 
 namespace tornivex {
 
+// The PARENTCLASS value of a section without a parent.
+inline constexpr char NotAvailable[] = "N/A";
+
 class TSkinOptions {
 public:
     struct Section {
@@ -27,7 +30,9 @@ public:
         void Finish();
 
     private:
-        std::vector<int> byKey_; // indexes into Keys, sorted by key: a few allocations per section
+        // Indexes into Keys, sorted by length, then by the UTF-16 units: most keys of another
+        // length are passed over without comparing text. A few allocations per section.
+        std::vector<int> byKey_;
     };
 
     // Parses 8-bit text (lines end with CR LF, LF or CR). Never fails: lines that are not
@@ -41,6 +46,12 @@ public:
     // The value of `key` in section `index`; nullopt when the key is absent.
     std::optional<QString> Value(int index, const QString& key) const;
     std::optional<QString> Value(const QString& section, const QString& key) const;
+    // The section named by the PARENTCLASS of section `index`: -1 when it names none (absent,
+    // empty, "N/A" or the section itself) or no section has that name. Worked out once for all
+    // sections when the text is parsed or overridden, so walking a chain compares no text.
+    int ParentOf(int index) const {
+        return index >= 0 && index < SectionCount() ? parents_[std::size_t(index)] : -1;
+    }
 
     // Adds or replaces the keys of `other`'s sections (used for the manager's common sections):
     // a section of the same name gets the other's values in front of its own; a new section is
@@ -48,8 +59,11 @@ public:
     void OverrideWith(const TSkinOptions& other);
 
 private:
+    void FindParents();
+
     std::vector<Section> sections_;
     QHash<QString, int> firstSection_;
+    std::vector<int> parents_; // ParentOf of each section
 };
 
 // Integer notation of the options text: optional sign, then decimal digits in the 32-bit range or

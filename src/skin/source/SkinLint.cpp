@@ -2,7 +2,6 @@
 
 #include "ImageNotation.h"
 #include "OptionRanges.h"
-#include "OptionsReader.h"
 #include "OptionsText.h"
 #include "SkinDialogs.h"
 #include "SkinError.h"
@@ -46,8 +45,7 @@ bool LeavesSkinFolder(QString name) {
 
 class SkinChecker {
 public:
-    explicit SkinChecker(const OpenedSkin& skin)
-        : skin_(skin), reader_(options_) {}
+    explicit SkinChecker(const OpenedSkin& skin) : skin_(skin) {}
 
     std::vector<SkinProblem> Run() {
         // A skin over the loader's limits gets that one error: checking it further could take
@@ -174,13 +172,16 @@ private:
             Warning(Where(name, "PARENTCLASS"), QStringLiteral("no section [%1] to inherit from").arg(parent));
             return;
         }
-        QSet<int> seen{s};
-        for (int at = reader_.ParentOf(s); at >= 0; at = reader_.ParentOf(at)) {
-            if (seen.contains(at)) {
+        // The structure limits have passed: a chain that ends has at most MaxParentChainDepth
+        // sections, so the walk is short, and one that loops comes back to a section it saw.
+        std::vector<int>& seen = chain_;
+        seen.assign(1, s);
+        for (int at = options_.ParentOf(s); at >= 0; at = options_.ParentOf(at)) {
+            if (std::find(seen.begin(), seen.end(), at) != seen.end()) {
                 Error(Where(name, "PARENTCLASS"), "the chain of parents loops");
                 return;
             }
-            seen.insert(at);
+            seen.push_back(at);
         }
     }
 
@@ -260,12 +261,12 @@ private:
 
     const OpenedSkin& skin_;
     TSkinOptions options_;
-    TSkinOptionsReader reader_;
     int globalInfo_ = -1;
     const TBitmap32* master_ = nullptr;
     std::map<QString, TBitmap32Ptr> images_;
     QSet<QString> referenced_;
     std::vector<SkinProblem> problems_;
+    std::vector<int> chain_; // CheckParentChain's sections, kept to spare an allocation a section
     int loadedSections_ = 0;
 };
 

@@ -1,12 +1,11 @@
 // The widget-free value rules of the numeric edit field: classification, conversion, formatting,
 // the property writes in load order, leaving the field, typed characters and pastes.
-#include <cmath>
-#include <limits>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "Errors.h"
+#include "Extended.h"
 #include "FieldDesigns.h"
 #include "LocaleSettings.h"
 #include "NumericClass.h"
@@ -80,7 +79,7 @@ TEST(FloatConversion, NeverFails) {
     EXPECT_EQ(FloatConversion(u"abc"), 0.0L);
     EXPECT_EQ(FloatConversion(u""), 0.0L);
     EXPECT_EQ(FloatConversion(u"1.2.3"), 0.0L);
-    EXPECT_TRUE(std::isinf(FloatConversion(u"1E4999")));  // overflow leaves the infinity
+    EXPECT_TRUE(IsInf(FloatConversion(u"1E4999")));  // overflow leaves the infinity
     EXPECT_EQ(FloatConversion(u"1E5000"), 0.0L);          // a syntax failure reads as 0
 }
 
