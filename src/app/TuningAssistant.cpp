@@ -113,17 +113,23 @@ void TTuningAssistant::CreateControls() {
         label->setObjectName(QStringLiteral("FigureLine"));
         return label;
     };
+    // A caption, its field and the field's unit on one row.
+    const auto fieldRow = [c](const QString& caption, int y, const TFieldDesign& design, const QString& name,
+                              const QString& unit) {
+        MakeLabel(c, caption, 18, y);
+        TAdvEdit* field = MakeField(c, design, name);
+        MakeLabel(c, unit, 204, y);
+        return field;
+    };
     title(QStringLiteral("Resolution"), 42);
     FigureLines[0] = line(62);
-    MakeLabel(c, QStringLiteral("Radius"), 18, 89);
-    edRadius = MakeField(c, edRadiusDesign, QStringLiteral("Radius in millimetres"));
-    MakeLabel(c, QStringLiteral("mm"), 204, 89);
+    edRadius = fieldRow(QStringLiteral("Radius"), 89, edRadiusDesign, QStringLiteral("Radius in millimetres"),
+                        QStringLiteral("mm"));
     FigureLines[1] = line(112);
 
     title(QStringLiteral("Speed"), 142);
-    MakeLabel(c, QStringLiteral("Step-pulse rate"), 18, 165);
-    edRate = MakeField(c, edRateDesign, QStringLiteral("Maximum step-pulse rate in hertz"));
-    MakeLabel(c, QStringLiteral("Hz"), 204, 165);
+    edRate = fieldRow(QStringLiteral("Step-pulse rate"), 165, edRateDesign,
+                      QStringLiteral("Maximum step-pulse rate in hertz"), QStringLiteral("Hz"));
     for (size_t i = 0; i < kRatePresets.size(); ++i) {
         const RatePreset& preset = kRatePresets[i];
         RateButtons[i] = MakeButton(c, preset.name, QString::fromLatin1(preset.caption),
@@ -133,9 +139,8 @@ void TTuningAssistant::CreateControls() {
                 [this, hertz = preset.hertz] { edRate->SetText(QString::fromUtf16(hertz)); });
     }
     FigureLines[2] = line(190);
-    MakeLabel(c, QStringLiteral("Wanted speed"), 18, 217);
-    edSpeed = MakeField(c, edSpeedDesign, QStringLiteral("Wanted speed in degrees per minute"));
-    MakeLabel(c, QStringLiteral("\u00B0/min"), 204, 217);
+    edSpeed = fieldRow(QStringLiteral("Wanted speed"), 217, edSpeedDesign,
+                       QStringLiteral("Wanted speed in degrees per minute"), QStringLiteral("\u00B0/min"));
     FigureLines[3] = line(240);
 
     title(QStringLiteral("Calibration"), 270);

@@ -3,9 +3,10 @@
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QVariant>
 
 #include <windows.h>
+
+#include "OncePerApplication.h"
 
 namespace tornivex::platform {
 namespace {
@@ -46,10 +47,7 @@ const char* const kAnnouncing = "tornivexAnnouncesLocaleChanges";
 }  // namespace
 
 void AnnounceSystemLocaleChanges() {
-    QCoreApplication* app = QCoreApplication::instance();
-    if (app == nullptr || app->property(kAnnouncing).toBool()) return;
-    app->setProperty(kAnnouncing, true);
-    new IntlSettingAnnouncer(app);  // the application owns it
+    InstallOncePerApplication<IntlSettingAnnouncer>(kAnnouncing);
 }
 
 }  // namespace tornivex::platform

@@ -3,11 +3,12 @@
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QVariant>
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <windows.h>
+
+#include "OncePerApplication.h"
 
 namespace tornivex::platform {
 namespace {
@@ -42,10 +43,7 @@ const char* const kDelivering = "tornivexDeliversSystemMenuKey";
 }  // namespace
 
 void DeliverSystemMenuKey() {
-    QCoreApplication* app = QCoreApplication::instance();
-    if (app == nullptr || app->property(kDelivering).toBool()) return;
-    app->setProperty(kDelivering, true);
-    new SystemMenuKeyFilter(app);  // the application owns it
+    InstallOncePerApplication<SystemMenuKeyFilter>(kDelivering);
 }
 
 }  // namespace tornivex::platform
