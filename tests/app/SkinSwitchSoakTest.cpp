@@ -1,6 +1,8 @@
 // Both windows through many skin switches: every return to a skin paints exactly what its first
 // visit painted, the user's texts, results and focus stay, and memory does not grow.
 //   TORNIVEX_SOAK_CYCLES=n   cycles (1,000 by default)
+//   TORNIVEX_SOAK_EMULATED=1 memory is reported, not bounded: under a user-mode emulator the
+//                            resident figure is the emulator's, whose translated code grows
 #include <QPixmapCache>
 #include <QTest>
 
@@ -76,7 +78,7 @@ TEST_F(SkinSwitchSoakTest, ThousandCyclesKeepPixelsTextsFocusAndMemory) {
     std::cerr << "skin-switch soak: " << cycles << " cycles, resident memory grew by " << growth
               << " bytes after the first cycle\n";
 #ifndef __SANITIZE_ADDRESS__  // AddressSanitizer holds freed memory back in its quarantine
-    EXPECT_LT(growth, 1024 * 1024);
+    if (!qEnvironmentVariableIsSet("TORNIVEX_SOAK_EMULATED")) EXPECT_LT(growth, 1024 * 1024);
 #endif
     EXPECT_NE(looks[0].main, looks[2].main);  // the two skins do look different
     QApplication::setCursorFlashTime(1000);
