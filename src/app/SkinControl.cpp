@@ -56,7 +56,13 @@ QString TSkinControl::Start(const std::optional<QString>& skin, bool noSkin, boo
     if (!spec) return {};
     QString failure;
     const TSkinLoadOutcome outcome = switcher_.Choose(*spec);
-    if (!outcome.Ok) failure = FailureLine(*spec, outcome.Errors);
+    if (!outcome.Ok) {
+        failure = FailureLine(*spec, outcome.Errors);
+        // A skin asked for by name, as the desktop's "Open with" does, is also answered in the
+        // window, once it is up: started from the desktop there is no terminal for the line.
+        if (skin && !noSkin)
+            QTimer::singleShot(0, this, [this, shown = *spec, errors = outcome.Errors] { ShowFailure(shown, errors); });
+    }
     if (watch) {
         // A broken folder is watched too: the author's next save may mend it.
         if (QFileInfo(*spec).isDir()) reload_.Watch(QDir::cleanPath(QFileInfo(*spec).absoluteFilePath()));

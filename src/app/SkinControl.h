@@ -2,7 +2,8 @@
 // The user's side of skins in the program: the start-up choice (--skin and --no-skin for one
 // run, else the remembered one), the "Skin" submenu of the window menu, and live reload of a
 // skin folder. A skin that fails leaves the look on screen as it was and says why: one line on
-// stderr at start-up, a small non-modal message later, which goes away with the next good load.
+// stderr at start-up, a small non-modal message (also for a --skin that fails at start), which
+// goes away with the next good load.
 #include <QObject>
 #include <QPointer>
 #include <QSettings>
@@ -34,7 +35,8 @@ public:
     TSkinControl(TForm1& mainWindow, QSettings& settings, QString skinFolder);
 
     // Start-up: `skin` or `noSkin` for this run only, else the remembered choice. A failure
-    // keeps the default skin and answers the line for stderr (empty when all went well).
+    // keeps the default skin and answers the line for stderr (empty when all went well); a
+    // failed `skin` is shown in the window's message too.
     QString Start(const std::optional<QString>& skin, bool noSkin, bool watch);
 
     // A choice of the window menu: applied at once; remembered when it took.

@@ -230,6 +230,12 @@ TEST_F(SkinChoiceTest, BadSkinOnTheCommandLineNamesFileAndReasonAndKeepsTheDefau
         EXPECT_FALSE(line.contains(u'\n'));
         EXPECT_EQ(form1->sSkinManager1->SkinName(), QStringLiteral("Aluminium (internal)"));
         QCoreApplication::processEvents();
+        // Said in the window too, for a start from the desktop without a terminal.
+        ASSERT_NE(control->FailureNotice(), nullptr) << c.spec.toStdString();
+        EXPECT_TRUE(control->FailureNotice()->text().contains(c.spec));
+        control->FailureNotice()->close();
+        form1->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
         EXPECT_TRUE(Grab(*form1, *form2).main == aluminium.main) << c.spec.toStdString();
     }
     EXPECT_EQ(RememberedSkin(*settings), std::nullopt);
