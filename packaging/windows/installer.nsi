@@ -84,6 +84,7 @@ Var AllUsers
 
 Section "${PRODUCT}" SectionProgram
   SectionIn RO
+  Call WaitUntilClosed
   SetOutPath "$INSTDIR"
   File "${STAGE}\tornivex.exe"
   File "${STAGE}\tornivex-calc.exe"
@@ -132,6 +133,25 @@ SectionEnd
 Section /o "Desktop shortcut" SectionDesktop
   CreateShortcut "$DESKTOP\${PRODUCT}.lnk" "$INSTDIR\tornivex.exe" "" "$INSTDIR\tornivex.exe" 0
 SectionEnd
+
+; Waits, asking, until no running Tornivex holds the program file (Windows keeps a running
+; program's file from being replaced or removed); else the run ends unfinished (status 2).
+!macro WaitUntilClosed UN
+  Function ${UN}WaitUntilClosed
+    retry:
+    IfFileExists "$INSTDIR\tornivex.exe" 0 done
+    ClearErrors
+    FileOpen $0 "$INSTDIR\tornivex.exe" a
+    IfErrors 0 closed
+    MessageBox MB_ICONEXCLAMATION|MB_RETRYCANCEL "${PRODUCT} is running. Close it, then choose Retry." /SD IDCANCEL IDRETRY retry
+    Abort "${PRODUCT} is running: nothing was changed."
+    closed:
+    FileClose $0
+    done:
+  FunctionEnd
+!macroend
+!insertmacro WaitUntilClosed ""
+!insertmacro WaitUntilClosed "un."
 
 Function .onInit
   ${GetParameters} $R0
@@ -192,6 +212,7 @@ FunctionEnd
 
 ; Only what the setup put there goes: the user's skins (%APPDATA%\Tornivex) and settings stay.
 Section "Uninstall"
+  Call un.WaitUntilClosed
   Delete "$INSTDIR\tornivex.exe"
   Delete "$INSTDIR\tornivex-calc.exe"
   Delete "$INSTDIR\tornivex-skin.exe"
