@@ -4,15 +4,14 @@
 // bench/startup-compare runs both side by side and reports medians and their ratio.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
+#include "BareWindow.h"
+#include "Fonts.h"
 #include "ProgramStart.h"
 #include "TApplication.h"
 #include "WindowPlacement.h"
@@ -42,22 +41,6 @@ private:
     bool done_ = false;
 };
 
-// A window of the main window's size with the same controls, plain: 11 labels, 4 line edits,
-// 2 push buttons and one more label for the link.
-std::unique_ptr<QWidget> BareWindow() {
-    auto window = std::make_unique<QWidget>();
-    window->setWindowTitle(QStringLiteral("4th Axis Tornivex"));
-    window->setFixedSize(535, 177);
-    for (int i = 0; i < 12; ++i) {
-        auto* label = new QLabel(QStringLiteral("Label %1").arg(i), window.get());
-        label->move(8 + (i % 3) * 150, 8 + (i / 3) * 27);
-    }
-    for (int i = 0; i < 4; ++i) (new QLineEdit(QStringLiteral("1.8"), window.get()))->setGeometry(300, 8 + i * 27, 54, 21);
-    (new QPushButton(QStringLiteral("Calculate"), window.get()))->setGeometry(8, 145, 137, 25);
-    (new QPushButton(QStringLiteral("About"), window.get()))->setGeometry(151, 145, 56, 25);
-    return window;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,13 +50,14 @@ int main(int argc, char** argv) {
     platform::TApplication app(argc, argv);
     FirstFrame firstFrame;
     if (bare) {
-        auto window = BareWindow();
+        auto window = bench::BareWindow();
         window->installEventFilter(&firstFrame);
         window->show();
         window->activateWindow();
         return app.exec();
     }
     // The program's own start-up, the same steps main.cpp runs.
+    platform::PrepareFonts();
     TProgramStart program(app);
     TForm1& mainWindow = program.MainWindow;
     CenterOnDesktop(&mainWindow);

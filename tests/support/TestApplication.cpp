@@ -10,6 +10,10 @@ TestApplicationEnvironment::TestApplicationEnvironment(std::function<void()> aft
     : afterStart_(std::move(afterStart)) {}
 
 void TestApplicationEnvironment::SetUp() {
+    // A second application object would run on the first one's event dispatcher, which is not
+    // the platform's: no window would ever be exposed. Environments run in the order their files'
+    // static objects are made, which differs between linkers. (A fatal failure here runs no test.)
+    if (QCoreApplication::instance() != nullptr) FAIL() << "an application object exists before the test application";
     static int argc = 1;
     static char name[] = "tornivex-tests";
     static char* argv[] = {name, nullptr};

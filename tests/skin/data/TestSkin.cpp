@@ -1,29 +1,9 @@
 #include "TestSkin.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
-
-#include <gtest/gtest.h>
 
 namespace tornivex::testing {
 namespace {
-
-// Image plugins and timers want an application object; one for the whole test program.
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "skin_data_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance()) app_ = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    // Before exit handlers run: Qt's own globals are gone by then.
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QCoreApplication> app_;
-};
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 void Append16(QByteArray& out, unsigned v) {
     out.append(char(v & 0xFF));

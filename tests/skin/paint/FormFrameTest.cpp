@@ -8,6 +8,8 @@
 #include "skin/paint/FormFrame.h"
 #include "skin/paint/sCommonData.h"
 
+#include "Fonts.h"
+
 #include <QFont>
 
 #include <memory>
@@ -52,9 +54,9 @@ protected:
         picture.TitleIndex = manager_->GetSkinIndex(QStringLiteral("FORMTITLE"));
         picture.FormActive = active;
         picture.Caption = caption;
-        picture.CaptionFont = QFont(QStringLiteral("Sans"));
-        picture.CaptionFont.setPixelSize(11);
-        picture.CaptionFont.setBold(true);
+        // The program's caption font, from the same file on every system ("Sans" is a name only
+        // fontconfig knows: elsewhere it falls to whatever face is first).
+        picture.CaptionFont = platform::InterfaceFont(11, true);
         return picture;
     }
 
@@ -177,8 +179,12 @@ TEST_F(AluminiumFrame, CaptionColourFollowsActivation) {
     TFormTitleLayout layout;
     TBitmap32 active, inactive, temp;
     const TFormFrameInput form = MainWindowFrame();
-    ASSERT_TRUE(PaintAll(*data, form, Picture(1, QStringLiteral("HHHH")), layout, active, temp));
-    ASSERT_TRUE(PaintAll(*data, form, Picture(0, QStringLiteral("HHHH")), layout, inactive, temp));
+    // Stems over two pixels wide: some pixels are wholly inside them, in the font colour itself.
+    TFormPicture picture = Picture(1, QStringLiteral("HHHH"));
+    picture.CaptionFont.setPixelSize(20);
+    ASSERT_TRUE(PaintAll(*data, form, picture, layout, active, temp));
+    picture.FormActive = 0;
+    ASSERT_TRUE(PaintAll(*data, form, picture, layout, inactive, temp));
     ASSERT_EQ(active.Width(), 541);
     ASSERT_EQ(active.Height(), 206);
     const TRect text = CaptionTextRect(&Skin(), form, layout, false);
